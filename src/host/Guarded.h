@@ -1,0 +1,45 @@
+#pragma once
+
+#include "host/ErrorReporter.h"
+#include "platform/AutomationError.h"
+
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kv380 {
+
+// Hands a caught error to the common error report with the procedure's context text. The source is the
+// reporter's own ("projStockpile.ctlStockpile") or, when none is given, the error's own source.
+void reportError(const AutomationError& error, std::string_view procedure,
+                 std::optional<std::string_view> source = std::nullopt);
+
+// Turns any standard exception into the runtime's error object (number 51, internal error, for those that
+// are not already one).
+AutomationError toAutomationError(const std::exception& e);
+
+// A procedure that traps and reports: runs the body; an AutomationError or standard exception is reported
+// once and the procedure ends normally, its result being whatever the body had set so far. An exception
+// thrown by Report itself propagates. Returns whether the body ran to its end.
+template <class Body>
+bool guarded(std::string_view procedure, std::optional<std::string_view> source, Body&& body) {
+    std::optional<AutomationError> caught;
+    try {
+        body();
+        return true;
+    } catch (const AutomationError& e) {
+        caught = e;
+    } catch (const std::exception& e) {
+        caught = toAutomationError(e);
+    }
+    reportError(*caught, procedure, source);
+    return false;
+}
+
+// The same with the error's own source.
+template <class Body> bool guarded(std::string_view procedure, Body&& body) {
+    return guarded(procedure, std::nullopt, static_cast<Body&&>(body));
+}
+
+} // namespace kv380
