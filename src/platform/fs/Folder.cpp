@@ -1,6 +1,7 @@
 #include "platform/fs/Folder.h"
 
 #include "platform/AutomationError.h"
+#include "platform/fs/DirectoryEntries.h"
 #include "platform/fs/FsError.h"
 #include "platform/fs/NativePath.h"
 
@@ -26,35 +27,12 @@ std::optional<Folder::Identity> directoryIdentity(const std::string& native) {
                             static_cast<unsigned long long>(st.st_ino)};
 }
 
-enum class EntryKind { File, Directory };
-
-// The names of one kind of entry of a folder, in byte-wise order. Links are followed; entries that are
-// neither (broken links, devices, sockets) and names a system-form path cannot carry are left out.
-std::vector<std::string> entryNames(const std::string& nativeDir, EntryKind kind) {
+std::vector<std::string> entryNamesOrRaise(const std::string& nativeDir, EntryKind kind) {
     std::error_code ec;
-    stdfs::directory_iterator it(nativeDir, ec);
+    std::vector<std::string> names = entryNames(nativeDir, kind, ec);
     if (ec) {
         raiseFolderError(ec);
     }
-    std::vector<std::string> names;
-    for (; it != stdfs::directory_iterator(); it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        if (!isPlainEntryName(name)) {
-            continue;
-        }
-        std::error_code statError;
-        const stdfs::file_status status = it->status(statError);
-        const bool wanted =
-            kind == EntryKind::File ? stdfs::is_regular_file(status) : stdfs::is_directory(status);
-        if (!statError && wanted) {
-            names.push_back(std::move(name));
-        }
-    }
-    if (ec) {
-        raiseFolderError(ec);
-    }
-    // std::string compares its characters as unsigned bytes: the same order on every machine and locale.
-    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -97,7 +75,7 @@ std::shared_ptr<File> Folder::Files(const std::string& name) const {
 
 std::vector<std::shared_ptr<File>> Folder::Files() const {
     std::vector<std::shared_ptr<File>> files;
-    for (std::string& name : entryNames(toNativePath(m_path), EntryKind::File)) {
+    for (std::string& name : entryNamesOrRaise(toNativePath(m_path), EntryKind::File)) {
         std::string path = childPath(name);
         files.push_back(std::make_shared<File>(std::move(path), std::move(name)));
     }
@@ -106,7 +84,7 @@ std::vector<std::shared_ptr<File>> Folder::Files() const {
 
 std::vector<std::shared_ptr<Folder>> Folder::SubFolders() const {
     std::vector<std::shared_ptr<Folder>> folders;
-    for (const std::string& name : entryNames(toNativePath(m_path), EntryKind::Directory)) {
+    for (const std::string& name : entryNamesOrRaise(toNativePath(m_path), EntryKind::Directory)) {
         std::string path = childPath(name);
         const std::optional<Identity> id = directoryIdentity(toNativePath(path));
         if (!id || std::find(m_lineage.begin(), m_lineage.end(), *id) != m_lineage.end()) {
