@@ -17,16 +17,6 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-// The identity of the directory at a native path (links followed), or nothing when it is not one.
-std::optional<Folder::Identity> directoryIdentity(const std::string& native) {
-    struct stat st {};
-    if (native.find('\0') != std::string::npos || ::stat(native.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        return std::nullopt;
-    }
-    return Folder::Identity{static_cast<unsigned long long>(st.st_dev),
-                            static_cast<unsigned long long>(st.st_ino)};
-}
-
 std::vector<std::string> entryNamesOrRaise(const std::string& nativeDir, EntryKind kind) {
     std::error_code ec;
     std::vector<std::string> names = entryNames(nativeDir, kind, ec);
@@ -37,6 +27,15 @@ std::vector<std::string> entryNamesOrRaise(const std::string& nativeDir, EntryKi
 }
 
 } // namespace
+
+std::optional<Folder::Identity> Folder::directoryIdentity(const std::string& native) {
+    struct stat st {};
+    if (native.find('\0') != std::string::npos || ::stat(native.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        return std::nullopt;
+    }
+    return Folder::Identity{static_cast<unsigned long long>(st.st_dev),
+                            static_cast<unsigned long long>(st.st_ino)};
+}
 
 std::shared_ptr<Folder> Folder::open(std::string systemPath) {
     const std::optional<Identity> id = directoryIdentity(toNativePath(systemPath));

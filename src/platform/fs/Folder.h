@@ -3,6 +3,7 @@
 #include "platform/fs/File.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,14 +36,16 @@ public:
     // 76 or 70.
     std::vector<std::shared_ptr<Folder>> SubFolders() const;
 
+private:
     // A directory's identity on disk (device and inode), to recognise the same folder under another path.
     struct Identity {
         unsigned long long device = 0;
         unsigned long long inode = 0;
         bool operator==(const Identity&) const = default;
     };
+    // The identity of the directory at a native path (links followed), or nothing when it is not one.
+    static std::optional<Identity> directoryIdentity(const std::string& native);
 
-private:
     Folder(std::string path, std::vector<Identity> lineage)
         : m_path(std::move(path)), m_lineage(std::move(lineage)) {}
     std::string childPath(const std::string& name) const;

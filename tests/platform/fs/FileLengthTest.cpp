@@ -50,13 +50,5 @@ TEST(FileLength, AnEmbeddedNulDoesNotShortenThePath) {
     EXPECT_FALSE(fileLength(tree.sys("Pump.sym") + std::string("\0.txt", 5)));
 }
 
-TEST(FileLength, NonAsciiNamesAreFound) {
-    TempTree tree;
-    tree.file("Pumpen/Kreiselpumpe-Ä.sym", "xy");
-    tree.file("弁/玉形弁.sym", "x");
-    EXPECT_EQ(fileLength(tree.sys("Pumpen/Kreiselpumpe-Ä.sym")), 2u);
-    EXPECT_EQ(fileLength(tree.sys("弁/玉形弁.sym")), 1u);
-}
-
 } // namespace
 } // namespace kv380::fs
