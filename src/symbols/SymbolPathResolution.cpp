@@ -1,0 +1,44 @@
+#include "symbols/SymbolPathResolution.h"
+
+#include "symbols/FileSystemUtilities.h"
+
+namespace kv380 {
+
+std::string SymbolPathResolution::description(std::string_view objectKey) const {
+    std::string text = "Could not find symbol ";
+    text += path;
+    text += " for item ";
+    text += objectKey;
+    return text;
+}
+
+std::string SymbolPathResolution::messageLine(std::string_view objectKey) const {
+    return description(objectKey) + "\r\n";
+}
+
+SymbolPathResolution resolveSymbolPath(std::string_view strSymbol, std::string_view strRootDirectory,
+                                       SymbolFinder& finder) {
+    SymbolPathResolution result;
+    result.path = std::string(strSymbol.starts_with("\\\\") ? strSymbol.substr(2) : strSymbol);
+
+    // An object without a symbol has nothing to resolve; it is not listed either, so there is nothing to
+    // tell the user about it. A path that works as it stands is left exactly as stored, "\\" included.
+    if (result.path.empty() || FileExists(result.path)) {
+        return result;
+    }
+    std::string underRoot = std::string(strRootDirectory) + result.path;
+    if (FileExists(underRoot)) {
+        result.outcome = SymbolPathResolution::Outcome::Replaced;
+        result.newSymbol = std::move(underRoot);
+        return result;
+    }
+    if (const auto found = finder.find(FileNameOf(result.path))) {
+        result.outcome = SymbolPathResolution::Outcome::Replaced;
+        result.newSymbol = found->Path();
+        return result;
+    }
+    result.outcome = SymbolPathResolution::Outcome::NotFound;
+    return result;
+}
+
+} // namespace kv380
