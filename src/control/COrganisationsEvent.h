@@ -28,7 +28,8 @@ public:
     // Event type 1 raises LoadComplete; every other type is ignored.
     void OnEvent(int32_t lEventType, const VariantArray& vEventArgs) override;
 
-    // Raised when the host has finished loading the collection. The handler runs inside the host's call.
+    // Raised when the host has finished loading the collection. The handler runs inside the host's call and
+    // traps its own errors: nothing may reach the host.
     std::function<void()> LoadComplete;
 
 private:

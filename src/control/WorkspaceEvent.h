@@ -22,7 +22,8 @@ public:
     // Whether a subscription is in place.
     bool IsSubscribed() const;
 
-    // Maps the host's event types onto the typed events; every other type is ignored.
+    // Maps the host's event types onto the typed events; every other type is ignored. The handlers run inside
+    // the host's call and trap their own errors: nothing may reach the host.
     void OnEvent(int32_t lEventType, const VariantArray& vEventArgs) override;
 
     // The workspace's configuration changed (event type 1).
