@@ -1,0 +1,184 @@
+#include "platform/ui/RWListView.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace kv380::ui {
+
+namespace {
+
+char foldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool lessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(foldAscii(x)) < static_cast<unsigned char>(foldAscii(y));
+    });
+}
+
+} // namespace
+
+RWListView::RWListView(std::string name) : Control(std::move(name)) {}
+
+void RWListView::setView(int view) {
+    if (view < 0 || view > 3) {
+        raise(err::InvalidPropertyValue);
+    }
+    m_view = view;
+    notify(Property::View);
+}
+
+void RWListView::setUniqueKeys(bool unique) {
+    if (unique) {
+        const bool duplicates = std::any_of(m_keyCounts.begin(), m_keyCounts.end(),
+                                            [](const auto& entry) { return entry.second > 1; });
+        if (duplicates) {
+            raise(err::InvalidPropertyValue);
+        }
+    }
+    m_uniqueKeys = unique;
+    notify(Property::View);
+}
+
+void RWListView::setMultiSelect(bool multiSelect) {
+    m_multiSelect = multiSelect;
+    notify(Property::View);
+}
+
+void RWListView::checkIndex(int index) const {
+    if (index < 1 || index > itemCount()) {
+        raise(err::IndexOutOfBounds);
+    }
+}
+
+void RWListView::indexKey(const std::string& key) {
+    if (!key.empty()) {
+        ++m_keyCounts[key];
+    }
+}
+
+void RWListView::unindexKey(const std::string& key) {
+    if (key.empty()) {
+        return;
+    }
+    const auto it = m_keyCounts.find(key);
+    if (it != m_keyCounts.end() && --it->second == 0) {
+        m_keyCounts.erase(it);
+    }
+}
+
+int RWListView::addItem(std::string key, std::string text, std::string icon, std::any data) {
+    if (m_uniqueKeys && !key.empty() && m_keyCounts.count(key) != 0) {
+        raise(err::KeyNotUnique);
+    }
+    indexKey(key);
+    m_items.push_back(ListItem{std::move(key), std::move(text), std::move(icon), std::move(data), false});
+    notify(Property::List);
+    return itemCount();
+}
+
+const ListItem& RWListView::item(int index) const {
+    checkIndex(index);
+    return m_items[static_cast<std::size_t>(index - 1)];
+}
+
+int RWListView::findItem(std::string_view key) const {
+    if (key.empty() || m_keyCounts.count(std::string(key)) == 0) {
+        return 0;
+    }
+    const auto it =
+        std::find_if(m_items.begin(), m_items.end(), [&](const ListItem& i) { return i.key == key; });
+    return static_cast<int>(it - m_items.begin()) + 1;
+}
+
+void RWListView::removeItem(int index) {
+    checkIndex(index);
+    const auto position = m_items.begin() + (index - 1);
+    const bool wasSelected = position->selected;
+    unindexKey(position->key);
+    m_items.erase(position);
+    notify(Property::List);
+    if (wasSelected) {
+        notify(Property::Selection);
+    }
+}
+
+void RWListView::clearItems() {
+    m_items.clear();
+    m_keyCounts.clear();
+    notify(Property::List);
+    notify(Property::Selection);
+}
+
+void RWListView::setItemText(int index, std::string text) {
+    checkIndex(index);
+    m_items[static_cast<std::size_t>(index - 1)].text = std::move(text);
+    notify(Property::List);
+}
+
+void RWListView::setItemData(int index, std::any data) {
+    checkIndex(index);
+    m_items[static_cast<std::size_t>(index - 1)].data = std::move(data);
+}
+
+void RWListView::setItemSelected(int index, bool selected) {
+    checkIndex(index);
+    if (selected && !m_multiSelect) {
+        for (ListItem& other : m_items) {
+            other.selected = false;
+        }
+    }
+    m_items[static_cast<std::size_t>(index - 1)].selected = selected;
+    notify(Property::Selection);
+}
+
+int RWListView::selectedCount() const {
+    return static_cast<int>(
+        std::count_if(m_items.begin(), m_items.end(), [](const ListItem& i) { return i.selected; }));
+}
+
+void RWListView::deselectAll() {
+    for (ListItem& i : m_items) {
+        i.selected = false;
+    }
+    notify(Property::Selection);
+}
+
+void RWListView::Sort() {
+    std::stable_sort(m_items.begin(), m_items.end(),
+                     [](const ListItem& a, const ListItem& b) { return lessIgnoringCase(a.text, b.text); });
+    notify(Property::List);
+}
+
+void RWListView::Arrange() {
+    ++m_arrangeRequests;
+    notify(Property::Arrange);
+}
+
+void RWListView::raiseOLEStartDrag() {
+    fire(OLEStartDrag);
+}
+
+void RWListView::raiseOLECompleteDrag(int effect) {
+    fire(OLECompleteDrag, effect);
+}
+
+void RWListView::raiseClick() {
+    fire(Click);
+}
+
+void RWListView::raiseDblClick() {
+    fire(DblClick);
+}
+
+std::unique_ptr<Control> RWListView::cloneDesign() const {
+    auto copy = std::make_unique<RWListView>(Name());
+    copy->copyDesignFrom(*this);
+    copy->m_view = m_view;
+    copy->m_uniqueKeys = m_uniqueKeys;
+    copy->m_multiSelect = m_multiSelect;
+    return copy;
+}
+
+} // namespace kv380::ui

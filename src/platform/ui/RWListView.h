@@ -1,0 +1,114 @@
+#pragma once
+
+#include "platform/AutomationError.h"
+#include "platform/ui/Control.h"
+
+#include <any>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace kv380::ui {
+
+// One item of a list view.
+struct ListItem {
+    std::string key;
+    std::string text;
+    std::string icon; // picture name; empty for none
+    // The data object: any host object, normally a std::shared_ptr to it (read it back with itemData<T>).
+    std::any data;
+    bool selected{false};
+};
+
+// The list control used for the stock pile's lists and the symbol lists: keyed items with text, a data
+// object and a selected state, shown as large (View 0) or small (View 2) icons.
+//
+// Items are 1-based. Whether keys must be unique is a per-list setting (on by default): a second item with
+// a key already in such a list throws 35602 and is not added. Lists that take duplicates (a list of chosen
+// symbols) switch it off. Uniqueness is checked through a hash index, so filling 100,000 items stays fast;
+// wrap large fills in beginUpdate()/endUpdate() so the renderer hears of them once. Empty keys are never
+// checked (an item may have no key).
+//
+// Notifications raised by the user (through the renderer) or by a test: drag start and completion, click,
+// double-click, mouse buttons (Control::MouseDown/MouseUp) and drag-over (Control::DragOver).
+class RWListView : public Control {
+public:
+    static constexpr int LargeIcons = 0;
+    static constexpr int SmallIcons = 2;
+
+    explicit RWListView(std::string name = {});
+
+    int View() const { return m_view; }
+    // 0..3 (0 large icons, 1 small icons in a flow, 2 small icons, 3 details); else 380.
+    void setView(int view);
+    bool UniqueKeys() const { return m_uniqueKeys; }
+    // Switching uniqueness on while the list holds duplicate keys throws 380 and changes nothing.
+    void setUniqueKeys(bool unique);
+    // With multi-select off, selecting an item clears the selection of the others.
+    bool MultiSelect() const { return m_multiSelect; }
+    void setMultiSelect(bool multiSelect);
+
+    // Appends an item and returns its index.
+    int addItem(std::string key, std::string text, std::string icon = {}, std::any data = {});
+    int itemCount() const { return static_cast<int>(m_items.size()); }
+    // An index outside 1..itemCount throws 35600.
+    const ListItem& item(int index) const;
+    // The first item with that key, 0 when none.
+    int findItem(std::string_view key) const;
+    void removeItem(int index);
+    // Removes every item; raises nothing.
+    void clearItems();
+
+    void setItemText(int index, std::string text);
+    void setItemData(int index, std::any data);
+    // The data object as the type it was stored as; another type throws 13 (type mismatch). An item without
+    // data gives an empty value.
+    template <class T> T itemData(int index) const {
+        const std::any& data = item(index).data;
+        if (!data.has_value()) {
+            return T{};
+        }
+        if (const T* value = std::any_cast<T>(&data)) {
+            return *value;
+        }
+        raise(err::TypeMismatch);
+    }
+    void setItemSelected(int index, bool selected);
+    int selectedCount() const;
+    void deselectAll();
+
+    // Sorts the items by text without regard to case (ASCII letters); items with equal texts keep their
+    // order.
+    void Sort();
+    // Asks the list to lay out its items again (after a resize). The model only counts the requests.
+    void Arrange();
+    int arrangeRequests() const { return m_arrangeRequests; }
+
+    std::function<void()> OLEStartDrag;
+    std::function<void(int effect)> OLECompleteDrag;
+    std::function<void()> Click;
+    std::function<void()> DblClick;
+
+    void raiseOLEStartDrag();
+    // effect: 0 none, 1 copy, 2 move.
+    void raiseOLECompleteDrag(int effect = 0);
+    void raiseClick();
+    void raiseDblClick();
+
+    std::unique_ptr<Control> cloneDesign() const override;
+
+private:
+    void checkIndex(int index) const;
+    void indexKey(const std::string& key);
+    void unindexKey(const std::string& key);
+
+    std::vector<ListItem> m_items;
+    // How many items carry each non-empty key.
+    std::unordered_map<std::string, int> m_keyCounts;
+    int m_view{LargeIcons};
+    bool m_uniqueKeys{true};
+    bool m_multiSelect{true};
+    int m_arrangeRequests{0};
+};
+
+} // namespace kv380::ui
