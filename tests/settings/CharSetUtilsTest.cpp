@@ -19,6 +19,16 @@
 namespace kv380 {
 namespace {
 
+// A control that claims a font and then refuses to hand it over, as a broken custom control might.
+class RefusingLabel : public ui::Label {
+public:
+    using ui::Label::Label;
+    bool hasFont() const override { return m_asked++ == 0; }
+
+private:
+    mutable int m_asked = 0;
+};
+
 // A user control with controls that have fonts (one designed with another character set) and controls
 // that have none, in one collection.
 class AdjustCharsetTest : public ::testing::Test {
@@ -78,6 +88,16 @@ TEST_F(AdjustCharsetTest, ElementsLoadedLaterInheritTheAdjustedFont) {
     desktop->setSystemDefaultLCID(1041);
     AdjustCharset(control.Controls());
     EXPECT_EQ(lists.Load(2).Font().charset, 128);
+}
+
+TEST_F(AdjustCharsetTest, AControlThatRefusesTheChangeDoesNotStopTheOthers) {
+    auto& lists = control.addArray<ui::Label>("lbArray");
+    control.add<RefusingLabel>("Broken");
+    auto& after = control.add<ui::Label>("lbAfter");
+    desktop->setSystemDefaultLCID(1041);
+    AdjustCharset(control.Controls());
+    EXPECT_EQ(after.Font().charset, 128);
+    EXPECT_EQ(lists[1].Font().charset, 128);
 }
 
 } // namespace
