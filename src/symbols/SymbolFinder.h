@@ -7,12 +7,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace kv380 {
 
 // How a symbol file is found by name below the symbol root when its stored path leads nowhere. Both ways
 // give the same answer: the first file of that name in a depth-first search of the root (own files first,
-// then sub-folders in listing order).
+// then sub-folders in listing order). The one exception is a folder that may be searched but not listed,
+// whose files only the walk finds (see SymbolNameIndex).
 class SymbolFinder {
 public:
     // Searches the tree afresh for every name: nothing is kept between lookups.
