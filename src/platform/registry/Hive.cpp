@@ -1,0 +1,398 @@
+#include "platform/registry/Hive.h"
+
+#include "platform/registry/HiveFile.h"
+#include "platform/registry/KeyPath.h"
+#include "platform/registry/RegistryLog.h"
+#include "platform/registry/Statement.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <random>
+#include <thread>
+#include <unistd.h>
+#include <utility>
+
+namespace kv380::registry {
+
+namespace {
+
+// Long enough for another process's write to finish, short enough not to freeze the user interface.
+constexpr auto BusyTimeout = std::chrono::milliseconds(2000);
+// Marks a database as a hive ("KV38"), so another program's database is never taken for one.
+constexpr int64_t ApplicationId = 0x4B563338;
+
+constexpr const char* SchemaSql =
+    // path: the key's case-folded path from the root; name: the key's own name as first written.
+    "CREATE TABLE IF NOT EXISTS keys(id INTEGER PRIMARY KEY, path BLOB NOT NULL UNIQUE, name BLOB NOT NULL);"
+    "CREATE TABLE IF NOT EXISTS vals(key INTEGER NOT NULL REFERENCES keys(id), folded BLOB NOT NULL,"
+    " name BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL, PRIMARY KEY(key, folded));"
+    "INSERT OR IGNORE INTO keys(id, path, name) VALUES(1, x'', x'');";
+
+LONG statusOf(int rc) {
+    switch (rc & 0xff) {
+    case SQLITE_OK:
+    case SQLITE_ROW:
+    case SQLITE_DONE:
+        return ERROR_SUCCESS;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return ERROR_BUSY;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+    case SQLITE_CANTOPEN:
+        return ERROR_ACCESS_DENIED;
+    case SQLITE_FULL:
+        return ERROR_DISK_FULL;
+    case SQLITE_NOMEM:
+        return ERROR_OUTOFMEMORY;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return ERROR_REGISTRY_CORRUPT;
+    case SQLITE_CONSTRAINT:
+        return ERROR_KEY_DELETED;
+    default:
+        return ERROR_REGISTRY_IO_FAILED;
+    }
+}
+
+// Waits for another process's lock. SQLite's own handler backs off to sleeps of 100 ms, which lets a process
+// that writes without pause starve another for seconds; short sleeps with jitter find the gaps between its
+// transactions within milliseconds.
+int waitForLock(void*, int attempt) {
+    thread_local std::chrono::steady_clock::time_point start;
+    thread_local std::minstd_rand jitter(
+        static_cast<unsigned>(::getpid()) ^
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    const auto now = std::chrono::steady_clock::now();
+    if (attempt == 0) {
+        start = now;
+    }
+    if (now - start >= BusyTimeout) {
+        return 0;
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(100 + jitter() % 900));
+    return 1;
+}
+
+std::string& vfsSlot() {
+    static std::string vfs;
+    return vfs;
+}
+
+const char* vfsName() {
+    return vfsSlot().empty() ? nullptr : vfsSlot().c_str();
+}
+
+bool isDamage(int rc) {
+    return (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB;
+}
+
+} // namespace
+
+void Hive::setVfsForTests(std::string vfs) {
+    vfsSlot() = std::move(vfs);
+}
+
+Hive::Hive(HiveId id, std::string path, Journal journal)
+    : m_id(id), m_path(std::move(path)), m_journal(journal) {
+    open();
+}
+
+Hive::~Hive() {
+    if (m_db && !sqlite3_get_autocommit(m_db)) {
+        exec("ROLLBACK");
+    }
+    closeDatabase();
+}
+
+void Hive::open() {
+    if (m_path.empty()) {
+        becomeUnavailable("no home folder to keep it in");
+        return;
+    }
+    std::string reason;
+    if (!ensureParentFolder(m_path, m_id == HiveId::CurrentUser ? 0700 : 0755, reason)) {
+        becomeUnavailable(reason);
+        return;
+    }
+    switch (lookAtFile(m_path)) {
+    case FileLook::NotSqlite:
+        if (!recoverFromDamage("is not a SQLite database")) {
+            return;
+        }
+        break;
+    case FileLook::Unreadable:
+        becomeUnavailable(std::string("cannot read it: ") + std::strerror(errno));
+        return;
+    default:
+        break;
+    }
+    if (!openDatabase()) {
+        return;
+    }
+    if (const Check found = check(); found != Check::Usable) {
+        closeDatabase();
+        if (!recoverFromDamage(found == Check::Damaged ? "is damaged (truncated or corrupt)"
+                                                       : "is another program's database") ||
+            !openDatabase()) {
+            return;
+        }
+    }
+    chooseJournal();
+    prepareSchema();
+}
+
+bool Hive::openDatabase() {
+    int rc = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, vfsName());
+    if (rc != SQLITE_OK) {
+        closeDatabase();
+        rc = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READONLY, vfsName());
+    }
+    if (rc != SQLITE_OK) {
+        const std::string why = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
+        becomeUnavailable("cannot open it: " + why);
+        return false;
+    }
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_handler(m_db, waitForLock, nullptr);
+    // SQLite opens a file it may not write read-only; that is how a hive that cannot be written shows.
+    m_writable = sqlite3_db_readonly(m_db, "main") == 0;
+    return true;
+}
+
+Hive::Check Hive::check() {
+    Statement quick(m_db, "PRAGMA quick_check(1)");
+    const int rc = quick.step();
+    if (isDamage(rc) || (rc == SQLITE_ROW && quick.bytes(0) != "ok")) {
+        return Check::Damaged;
+    }
+    // Anything else (another process holding the hive past the busy timeout) says nothing about the file.
+    Statement app(m_db, "PRAGMA application_id");
+    Statement tables(m_db, "SELECT count(*) FROM sqlite_master");
+    if (app.step() == SQLITE_ROW && tables.step() == SQLITE_ROW && tables.integer(0) > 0 &&
+        app.integer(0) != ApplicationId) {
+        return Check::Foreign;
+    }
+    return Check::Usable;
+}
+
+bool Hive::recoverFromDamage(const std::string& what) {
+    std::string reason;
+    const auto aside = setAside(m_path, reason);
+    if (!aside) {
+        becomeUnavailable(what + " and " + reason);
+        return false;
+    }
+    logProblem(std::string(hiveName(m_id)) + " hive " + m_path + " " + what + ": moved it aside to " +
+               *aside + " and started a fresh hive");
+    return true;
+}
+
+void Hive::chooseJournal() {
+    if (!m_writable || m_journal != Journal::Wal) {
+        return;
+    }
+    Statement wal(m_db, "PRAGMA journal_mode=WAL");
+    const int rc = wal.step();
+    if (rc == SQLITE_ROW && foldCase(wal.bytes(0)) == "wal") {
+        exec("PRAGMA synchronous=NORMAL"); // WAL keeps every commit whole; only the last ones can be lost
+        return;
+    }
+    // Network file systems, for example, cannot share WAL's index: a rollback journal works there.
+    const std::string why = rc == SQLITE_ROW ? "the file system does not support it" : sqlite3_errmsg(m_db);
+    logProblem(std::string(hiveName(m_id)) + " hive " + m_path + ": cannot use WAL (" + why +
+               "); using a rollback journal");
+    exec("PRAGMA journal_mode=DELETE");
+}
+
+void Hive::prepareSchema() {
+    if (m_writable) {
+        int rc = exec("BEGIN IMMEDIATE");
+        if (rc == SQLITE_OK) {
+            rc = exec(SchemaSql);
+            bool marked = false;
+            {
+                Statement app(m_db, "PRAGMA application_id");
+                marked = app.step() == SQLITE_ROW && app.integer(0) == ApplicationId;
+            }
+            if (rc == SQLITE_OK && !marked) {
+                rc = exec(("PRAGMA application_id=" + std::to_string(ApplicationId)).c_str());
+            }
+            rc = rc == SQLITE_OK ? exec("COMMIT") : rc;
+            if (!sqlite3_get_autocommit(m_db)) {
+                exec("ROLLBACK");
+            }
+        }
+        if (statusOf(rc) == ERROR_ACCESS_DENIED) {
+            m_writable = false;
+        } else if (rc != SQLITE_OK) {
+            logProblem(std::string(hiveName(m_id)) + " hive " + m_path +
+                       ": cannot prepare it: " + sqlite3_errmsg(m_db));
+        }
+    }
+    if (!m_writable) {
+        logProblem(std::string(hiveName(m_id)) + " hive " + m_path +
+                   " cannot be written: its values are read, writes are refused");
+    }
+    m_schema = hasSchema();
+    exec("PRAGMA foreign_keys=ON");
+}
+
+bool Hive::hasSchema() {
+    Statement s(m_db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN ('keys', 'vals')");
+    return s.step() == SQLITE_ROW && s.integer(0) == 2;
+}
+
+void Hive::closeDatabase() {
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    m_writable = false;
+    m_schema = false;
+}
+
+void Hive::becomeUnavailable(const std::string& reason) {
+    closeDatabase();
+    logProblem(std::string(hiveName(m_id)) + " hive " + (m_path.empty() ? "" : m_path + ": ") + reason +
+               "; its values read as defaults and writes are refused");
+}
+
+LONG Hive::failed(const std::string& action, int rc) {
+    logProblem(std::string(hiveName(m_id)) + " hive " + m_path + ": " + action +
+               " failed: " + (m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc)));
+    return statusOf(rc);
+}
+
+int Hive::exec(const char* sql) {
+    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+}
+
+LONG Hive::findKey(const std::string& path, int64_t& keyId) {
+    if (path.empty()) {
+        keyId = RootKey;
+        return ERROR_SUCCESS;
+    }
+    if (!m_schema) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    Statement s(m_db, "SELECT id FROM keys WHERE path = ?1");
+    const int rc = s.bind(1, foldCase(path)).step();
+    if (rc == SQLITE_ROW) {
+        keyId = s.integer(0);
+        return ERROR_SUCCESS;
+    }
+    return rc == SQLITE_DONE ? ERROR_FILE_NOT_FOUND : failed("reading key " + path, rc);
+}
+
+LONG Hive::createKey(const std::vector<std::string>& names, int64_t& keyId, bool& created) {
+    created = false;
+    if (names.empty()) {
+        keyId = RootKey;
+        return ERROR_SUCCESS;
+    }
+    if (const LONG status = beginWrite(); status != ERROR_SUCCESS) {
+        return status;
+    }
+    std::string path;
+    int rc = SQLITE_DONE;
+    for (const auto& name : names) {
+        path = appendKeyPath(path, foldCase(name));
+        Statement insert(m_db, "INSERT INTO keys(path, name) VALUES(?1, ?2) ON CONFLICT(path) DO NOTHING");
+        rc = insert.bind(1, path).bind(2, name).step();
+        if (rc != SQLITE_DONE) {
+            break;
+        }
+        created = sqlite3_changes(m_db) > 0;
+    }
+    if (rc == SQLITE_DONE) {
+        Statement select(m_db, "SELECT id FROM keys WHERE path = ?1");
+        rc = select.bind(1, path).step();
+        keyId = select.integer(0);
+    }
+    const LONG status = rc == SQLITE_ROW ? ERROR_SUCCESS
+                                         : failed("creating key " + joinKeyPath(names),
+                                                  rc == SQLITE_DONE ? SQLITE_ERROR : rc);
+    const LONG ended = endWrite(status == ERROR_SUCCESS);
+    return status != ERROR_SUCCESS ? status : ended;
+}
+
+LONG Hive::readValue(int64_t keyId, std::string_view name, StoredValue& value) {
+    if (!m_schema) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    Statement s(m_db, "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2");
+    const int rc = s.bind(1, keyId).bind(2, foldCase(name)).step();
+    if (rc == SQLITE_ROW) {
+        value.type = static_cast<DWORD>(s.integer(0));
+        const std::string_view data = s.bytes(1);
+        value.data.assign(data.begin(), data.end());
+        return ERROR_SUCCESS;
+    }
+    return rc == SQLITE_DONE ? ERROR_FILE_NOT_FOUND : failed("reading a value", rc);
+}
+
+LONG Hive::writeValue(int64_t keyId, std::string_view name, DWORD type, const BYTE* data, DWORD size) {
+    if (const LONG status = beginWrite(); status != ERROR_SUCCESS) {
+        return status;
+    }
+    Statement upsert(m_db,
+                     "INSERT INTO vals(key, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
+                     " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
+    const int rc = upsert.bind(1, keyId)
+                       .bind(2, foldCase(name))
+                       .bind(3, name)
+                       .bind(4, int64_t{type})
+                       .bind(5, data, size)
+                       .step();
+    const LONG status = rc == SQLITE_DONE ? ERROR_SUCCESS : failed("writing a value", rc);
+    const LONG ended = endWrite(status == ERROR_SUCCESS);
+    return status != ERROR_SUCCESS ? status : ended;
+}
+
+LONG Hive::beginWrite() {
+    if (!m_writable) {
+        return ERROR_ACCESS_DENIED;
+    }
+    if (!m_schema) {
+        return ERROR_REGISTRY_IO_FAILED; // a hive that could not be prepared; already logged
+    }
+    const bool outer = sqlite3_get_autocommit(m_db) != 0;
+    // IMMEDIATE takes the write lock at once, so the busy timeout applies; a deferred transaction that
+    // reads first could not wait for it later.
+    const int rc = exec(outer ? "BEGIN IMMEDIATE" : "SAVEPOINT kv380_write");
+    if (rc != SQLITE_OK) {
+        return failed("starting a write", rc);
+    }
+    m_scopes.push_back(outer);
+    return ERROR_SUCCESS;
+}
+
+LONG Hive::endWrite(bool keep) {
+    const bool outer = m_scopes.back();
+    m_scopes.pop_back();
+    if (sqlite3_get_autocommit(m_db)) {
+        // SQLite already rolled the transaction back after an error in it.
+        return keep ? ERROR_REGISTRY_IO_FAILED : ERROR_SUCCESS;
+    }
+    if (outer) {
+        if (!keep) {
+            exec("ROLLBACK");
+            return ERROR_SUCCESS;
+        }
+        const int rc = exec("COMMIT");
+        if (rc == SQLITE_OK) {
+            return ERROR_SUCCESS;
+        }
+        const LONG status = failed("committing a write", rc);
+        exec("ROLLBACK");
+        return status;
+    }
+    if (!keep) {
+        exec("ROLLBACK TO kv380_write");
+    }
+    const int rc = exec("RELEASE kv380_write");
+    return rc == SQLITE_OK ? ERROR_SUCCESS : failed("ending a write", rc);
+}
+
+} // namespace kv380::registry

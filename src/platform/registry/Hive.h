@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/registry/HivePaths.h"
+#include "platform/registry/RegistryApi.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+
+namespace kv380::registry {
+
+struct StoredValue {
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+};
+
+// One hive: a SQLite file holding keys (by case-folded path) and their typed values as bytes.
+//
+// Opening never fails outright. A file that is not a hive (not SQLite, truncated, another program's
+// database) is set aside and a fresh hive started; a file that cannot be written is read and refuses writes;
+// a hive whose folder cannot be made or whose file cannot be opened reads as empty and refuses writes.
+// Each such problem is one line through logProblem.
+//
+// Statuses are the registry's: 0, 2 for a missing key or value, 5 for a hive that cannot be written.
+class Hive {
+public:
+    enum class Journal { Wal, Rollback };
+
+    // The key every path starts from.
+    static constexpr int64_t RootKey = 1;
+
+    Hive(HiveId id, std::string path, Journal journal);
+    ~Hive();
+    Hive(const Hive&) = delete;
+    Hive& operator=(const Hive&) = delete;
+
+    // Test hook: the SQLite VFS that hives opened from now on use (empty: the default). "unix-dotfile", which
+    // has no shared memory, is how a test meets a file system where WAL cannot be used.
+    static void setVfsForTests(std::string vfs);
+
+    HiveId id() const { return m_id; }
+    bool writable() const { return m_writable; }
+
+    // A key by its path from the hive's root ("" is the root itself).
+    LONG findKey(const std::string& path, int64_t& keyId);
+    // The same, creating every missing key on the path; `created` tells whether the last one was new.
+    LONG createKey(const std::vector<std::string>& names, int64_t& keyId, bool& created);
+
+    LONG readValue(int64_t keyId, std::string_view name, StoredValue& value);
+    LONG writeValue(int64_t keyId, std::string_view name, DWORD type, const BYTE* data, DWORD size);
+
+    // A write transaction: BEGIN IMMEDIATE (waiting out other writers up to the busy timeout), or a savepoint
+    // when one is already open, so that callers can nest. Every beginWrite that returned 0 needs its
+    // endWrite.
+    LONG beginWrite();
+    LONG endWrite(bool keep);
+
+private:
+    enum class Check { Usable, Damaged, Foreign };
+
+    void open();
+    bool openDatabase();
+    Check check();
+    bool recoverFromDamage(const std::string& what);
+    void chooseJournal();
+    void prepareSchema();
+    bool hasSchema();
+    void closeDatabase();
+    void becomeUnavailable(const std::string& reason);
+    LONG failed(const std::string& action, int rc);
+    int exec(const char* sql);
+
+    HiveId m_id;
+    std::string m_path;
+    Journal m_journal;
+    sqlite3* m_db{nullptr};
+    bool m_writable{false};
+    bool m_schema{false};
+    // One entry per open write scope: true for the scope that began the transaction itself.
+    std::vector<bool> m_scopes;
+};
+
+} // namespace kv380::registry

@@ -1,0 +1,232 @@
+#include "platform/registry/RegistryApi.h"
+
+#include "platform/registry/HandleTable.h"
+#include "platform/registry/Hive.h"
+#include "platform/registry/KeyPath.h"
+
+#include <cstring>
+#include <mutex>
+#include <utility>
+
+namespace kv380::registry {
+
+namespace {
+
+struct Registry {
+    // Recursive, so that a WriteTransaction can hold it while the calls inside it take it again.
+    std::recursive_mutex mutex;
+    std::unique_ptr<Hive> hives[2];
+    HandleTable handles;
+};
+
+Registry& registry() {
+    static Registry instance;
+    return instance;
+}
+
+// A hive is opened on first use, so the environment is read then, not at start-up.
+Hive& hiveOf(HiveId id) {
+    auto& slot = registry().hives[id == HiveId::CurrentUser ? 0 : 1];
+    if (!slot) {
+        // The machine hive is mostly read by users who cannot write it; a rollback journal lets them read
+        // without creating WAL's index files in its folder.
+        slot = std::make_unique<Hive>(
+            id, hivePath(id), id == HiveId::CurrentUser ? Hive::Journal::Wal : Hive::Journal::Rollback);
+    }
+    return *slot;
+}
+
+std::string subKeyPath(const char* subKey) {
+    return joinKeyPath(splitKeyPath(subKey ? subKey : ""));
+}
+
+RegistryCallHook& hookSlot() {
+    static RegistryCallHook hook;
+    return hook;
+}
+
+// What the test hook decides for a call: 0 to let it run.
+LONG hooked(const char* entryPoint, HKEY key, const char* name, DWORD access = 0, DWORD type = 0,
+            DWORD size = 0) {
+    if (!hookSlot()) {
+        return ERROR_SUCCESS;
+    }
+    return hookSlot()(RegistryCall{entryPoint, key, name ? name : "", access, type, size});
+}
+
+} // namespace
+
+LONG RegOpenKeyExA(HKEY hKey, const char* lpSubKey, DWORD, DWORD samDesired, HKEY* phkResult) {
+    std::lock_guard lock(registry().mutex);
+    if (const LONG forced = hooked("RegOpenKeyExA", hKey, lpSubKey, samDesired)) {
+        return forced;
+    }
+    if (!phkResult) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const auto parent = registry().handles.resolve(hKey);
+    if (!parent) {
+        return ERROR_INVALID_HANDLE;
+    }
+    Hive& hive = hiveOf(parent->hive);
+    const std::string path = appendKeyPath(parent->path, subKeyPath(lpSubKey));
+    int64_t keyId = 0;
+    if (const LONG status = hive.findKey(path, keyId); status != ERROR_SUCCESS) {
+        return status;
+    }
+    if ((samDesired & KEY_WRITE_RIGHTS) != 0 && !hive.writable()) {
+        return ERROR_ACCESS_DENIED;
+    }
+    *phkResult = registry().handles.add({parent->hive, keyId, path, samDesired});
+    return ERROR_SUCCESS;
+}
+
+LONG RegCreateKeyExA(HKEY hKey, const char* lpSubKey, DWORD, const char*, DWORD, DWORD samDesired,
+                     const void*, HKEY* phkResult, DWORD* lpdwDisposition) {
+    std::lock_guard lock(registry().mutex);
+    if (const LONG forced = hooked("RegCreateKeyExA", hKey, lpSubKey, samDesired)) {
+        return forced;
+    }
+    if (!phkResult) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const auto parent = registry().handles.resolve(hKey);
+    if (!parent) {
+        return ERROR_INVALID_HANDLE;
+    }
+    Hive& hive = hiveOf(parent->hive);
+    const std::string path = appendKeyPath(parent->path, subKeyPath(lpSubKey));
+    int64_t keyId = 0;
+    bool created = false;
+    LONG status = hive.findKey(path, keyId);
+    if (status == ERROR_FILE_NOT_FOUND) {
+        if ((parent->access & KEY_CREATE_SUB_KEY) == 0) {
+            return ERROR_ACCESS_DENIED;
+        }
+        status = hive.createKey(splitKeyPath(path), keyId, created);
+    }
+    if (status != ERROR_SUCCESS) {
+        return status;
+    }
+    if ((samDesired & KEY_WRITE_RIGHTS) != 0 && !hive.writable()) {
+        return ERROR_ACCESS_DENIED;
+    }
+    *phkResult = registry().handles.add({parent->hive, keyId, path, samDesired});
+    if (lpdwDisposition) {
+        *lpdwDisposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+    }
+    return ERROR_SUCCESS;
+}
+
+LONG RegQueryValueExA(HKEY hKey, const char* lpValueName, DWORD* lpReserved, DWORD* lpType, BYTE* lpData,
+                      DWORD* lpcbData) {
+    std::lock_guard lock(registry().mutex);
+    if (const LONG forced = hooked("RegQueryValueExA", hKey, lpValueName, 0, 0, lpcbData ? *lpcbData : 0)) {
+        return forced;
+    }
+    if (lpReserved || (lpData && !lpcbData)) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const auto key = registry().handles.resolve(hKey);
+    if (!key) {
+        return ERROR_INVALID_HANDLE;
+    }
+    if ((key->access & KEY_QUERY_VALUE) == 0) {
+        return ERROR_ACCESS_DENIED;
+    }
+    StoredValue value;
+    if (const LONG status = hiveOf(key->hive).readValue(key->keyId, lpValueName ? lpValueName : "", value);
+        status != ERROR_SUCCESS) {
+        return status;
+    }
+    if (lpType) {
+        *lpType = value.type;
+    }
+    const auto size = static_cast<DWORD>(value.data.size());
+    if (lpData) {
+        if (*lpcbData < size) {
+            *lpcbData = size;
+            return ERROR_MORE_DATA; // the caller's buffer is left as it was
+        }
+        if (size != 0) {
+            std::memcpy(lpData, value.data.data(), size);
+        }
+    }
+    if (lpcbData) {
+        *lpcbData = size;
+    }
+    return ERROR_SUCCESS;
+}
+
+LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD, DWORD dwType, const BYTE* lpData,
+                    DWORD cbData) {
+    std::lock_guard lock(registry().mutex);
+    if (const LONG forced = hooked("RegSetValueExA", hKey, lpValueName, 0, dwType, cbData)) {
+        return forced;
+    }
+    const auto key = registry().handles.resolve(hKey);
+    if (!key) {
+        return ERROR_INVALID_HANDLE;
+    }
+    if ((key->access & KEY_SET_VALUE) == 0) {
+        return ERROR_ACCESS_DENIED;
+    }
+    if (!lpData && cbData != 0) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    return hiveOf(key->hive).writeValue(key->keyId, lpValueName ? lpValueName : "", dwType, lpData, cbData);
+}
+
+LONG RegCloseKey(HKEY hKey) {
+    std::lock_guard lock(registry().mutex);
+    if (const LONG forced = hooked("RegCloseKey", hKey, nullptr)) {
+        return forced;
+    }
+    if (hKey == HKEY_CURRENT_USER || hKey == HKEY_LOCAL_MACHINE) {
+        return ERROR_SUCCESS;
+    }
+    return registry().handles.remove(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+struct WriteTransaction::State {
+    std::unique_lock<std::recursive_mutex> lock{registry().mutex};
+    Hive* hive{nullptr};
+    bool active{false};
+};
+
+WriteTransaction::WriteTransaction(HKEY hKey) : m_state(std::make_unique<State>()) {
+    if (const auto key = registry().handles.resolve(hKey)) {
+        m_state->hive = &hiveOf(key->hive);
+        // A hive that cannot be written, or stays locked, starts nothing here: the calls inside then fail
+        // with their own statuses.
+        m_state->active = m_state->hive->beginWrite() == ERROR_SUCCESS;
+    }
+}
+
+WriteTransaction::~WriteTransaction() {
+    if (m_state->active) {
+        m_state->hive->endWrite(false);
+    }
+}
+
+LONG WriteTransaction::commit() {
+    if (!m_state->active) {
+        return ERROR_SUCCESS;
+    }
+    m_state->active = false;
+    return m_state->hive->endWrite(true);
+}
+
+void setCallHookForTests(RegistryCallHook hook) {
+    std::lock_guard lock(registry().mutex);
+    hookSlot() = std::move(hook);
+}
+
+void resetForTests() {
+    std::lock_guard lock(registry().mutex);
+    registry().handles.clear();
+    registry().hives[0].reset();
+    registry().hives[1].reset();
+}
+
+} // namespace kv380::registry

@@ -1,0 +1,96 @@
+#include "platform/registry/RegistryApi.h"
+#include "support/TempRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace kv380::registry {
+namespace {
+
+using test::TempRegistry;
+
+#ifdef KV380_REGISTRY_WRITER
+
+// Starts the writer program; the child's id, or -1.
+pid_t startWriter(HKEY root, const std::string& hive, const char* tag, int count,
+                  const std::string& startFile) {
+    std::vector<std::string> args{KV380_REGISTRY_WRITER,
+                                  root == HKEY_CURRENT_USER ? "HKCU" : "HKLM",
+                                  hive,
+                                  tag,
+                                  std::to_string(count),
+                                  startFile};
+    std::vector<char*> argv;
+    for (auto& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    return ::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0 ? pid : -1;
+}
+
+int exitCodeOf(pid_t pid) {
+    int status = 0;
+    if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
+
+// The user hive runs with WAL, the machine hive with a rollback journal: both must share.
+class TwoProcesses : public ::testing::TestWithParam<HKEY> {};
+
+TEST_P(TwoProcesses, WritingIntoOneHiveAtTheSameTimeLosesNoWrite) {
+    TempRegistry reg;
+    const HKEY root = GetParam();
+    const std::string hive = root == HKEY_CURRENT_USER ? reg.userHive() : reg.machineHive();
+    constexpr int count = 150;
+    // The hive exists (and is in its journal mode) before the writers start.
+    reg.setText(root, "Software\\Race", "Started", "yes");
+    resetForTests();
+
+    const std::string startFile = reg.folder() + "/go";
+    const pid_t first = startWriter(root, hive, "A", count, startFile);
+    const pid_t second = startWriter(root, hive, "B", count, startFile);
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, 0);
+    std::ofstream(startFile) << "go";
+    EXPECT_EQ(exitCodeOf(first), 0);
+    EXPECT_EQ(exitCodeOf(second), 0);
+
+    int missing = 0;
+    for (const char* tag : {"A", "B"}) {
+        for (int i = 0; i < count; ++i) {
+            const auto text =
+                reg.value(root, "Software\\Race", std::string(tag) + "-text-" + std::to_string(i));
+            const auto number = reg.value(root, "Software\\Race\\Shared" + std::to_string(i % 10),
+                                          std::string(tag) + "-n-" + std::to_string(i));
+            const bool textKept = text && text->text() == std::string(tag) + ":" + std::to_string(i);
+            const bool numberKept = number && number->type == REG_DWORD &&
+                                    number->data == std::vector<BYTE>{BYTE(i), BYTE(i >> 8), 0, 0};
+            missing += (textKept ? 0 : 1) + (numberKept ? 0 : 1);
+        }
+    }
+    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(reg.value(root, "Software\\Race", "Started")->text(), "yes");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothHives, TwoProcesses, ::testing::Values(HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE));
+
+#else
+
+TEST(TwoProcesses, WritingIntoOneHiveAtTheSameTimeLosesNoWrite) {
+    GTEST_SKIP() << "built without the writer program";
+}
+
+#endif
+
+} // namespace
+} // namespace kv380::registry
