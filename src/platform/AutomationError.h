@@ -65,6 +65,14 @@ template <class T> T& deref(const std::shared_ptr<T>& p) {
     return *p;
 }
 
+// The same for a reference the component owns alone (its sinks, its settings object).
+template <class T> T& deref(const std::unique_ptr<T>& p) {
+    if (!p) {
+        raise(err::ObjectNotSet);
+    }
+    return *p;
+}
+
 // "Use A as B": asks a host object for another of its contracts; a failed cast is a type mismatch (13).
 template <class To, class From> std::shared_ptr<To> as(const std::shared_ptr<From>& p) {
     if (!p) {

@@ -48,6 +48,12 @@ public:
     void Unload() override;
 
     std::shared_ptr<FakeView> add(ViewData data);
+    // Keeps only the first `count` views, as a host whose views were deleted meanwhile.
+    void truncate(std::size_t count) {
+        if (count < m_items.size()) {
+            m_items.resize(count);
+        }
+    }
     const std::vector<std::shared_ptr<FakeView>>& items() const { return m_items; }
     // The first view of that name, or nothing.
     std::shared_ptr<FakeView> find(const std::string& name) const;

@@ -1,0 +1,143 @@
+// Symbol paths made absolute, and a view's list element filled with the objects that have a symbol.
+#include "control/ctlStockpile.h"
+
+#include "host/IKVSymbolStore.h"
+#include "host/ctlSymbolLibrary.h"
+#include "platform/fs/Folder.h"
+#include "platform/ui/MousePointer.h"
+#include "symbols/FileSystemUtilities.h"
+#include "symbols/SymbolMapText.h"
+#include "symbols/SymbolPathResolution.h"
+
+namespace kv380 {
+
+namespace {
+
+// Runs one step whose failure is to be passed over, as the list fill does from its loop on.
+template <class Step> void passOver(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+// The list item's key: the symbol alone would let the second of two objects drawn with the same symbol
+// vanish from the list, so the object's identifier is part of it.
+std::string listItemKey(const std::string& symbol, const std::string& objectId) {
+    return symbol + "<" + objectId + ">";
+}
+
+} // namespace
+
+bool ctlStockpile::ConvertSymbolsToAbsolutePaths(IKVView& view, std::string& strMessage) {
+    bool success = true;
+    const bool completed = guarded("ConvertSymbolsToAbsolutePaths", [&] {
+        const auto rootFolder = deref(deref(DwgApp()).SymbolStore()).RootFolder();
+        const std::string rootDirectory = AddTrailingBackslash(deref(rootFolder).Path());
+        // One name index for the whole pass: the tree is walked at most once, however many symbols are
+        // found only by name.
+        SymbolFinder finder = SymbolFinder::indexed(rootFolder);
+        const auto objects = view.PresentedObjects();
+        const int32_t count = deref(objects).Count();
+        for (int32_t i = 1; i <= count; ++i) {
+            if (!ConvertSymbolPath(deref(objects->Item(i)), finder, rootDirectory, strMessage)) {
+                success = false;
+            }
+        }
+    });
+    if (!completed) {
+        success = false;
+        strMessage = "Unexpected error processing symbol references";
+    }
+    return success;
+}
+
+bool ctlStockpile::ConvertSymbolPath(IKVPresentedObject& object, SymbolFinder& finder,
+                                     const std::string& strRootDirectory, std::string& strMessage) {
+    bool success = true;
+    const bool completed = guarded("ctlStockpile::ConvertSymbolPath", [&] {
+        const SymbolPathResolution resolution = resolveSymbolPath(object.Symbol(), strRootDirectory, finder);
+        if (resolution.outcome == SymbolPathResolution::Outcome::NotFound) {
+            const std::string key = object.ObjectKey();
+            strMessage += resolution.messageLine(key);
+            sharedErrorReporter().Report("", resolution.description(key), "", 0, SymbolNotFoundNumber,
+                                         "ctlStockpile::ConvertSymbolPath", ErrorReporter::ExclamationStyle,
+                                         0, 0);
+            success = false;
+        }
+        if (resolution.writesSymbol()) {
+            object.setSymbol(resolution.newSymbol);
+        }
+    });
+    return completed && success;
+}
+
+void ctlStockpile::DisplaySymbols(int32_t tabPosition, IKVView& view) {
+    if (!m_bTabsBuilt) {
+        setMousePointer(ui::pointer::Default);
+        return;
+    }
+    ui::RWListView* list = nullptr;
+    std::shared_ptr<ctlSymbolLibrary> symbolLibrary;
+    std::string sourceClass;
+    std::string targetClass;
+    const bool prepared = trap("DisplaySymbols", [&] {
+        list = &rwlvStockpile[tabPosition];
+        list->clearItems();
+        if (list->itemCount() != 0) {
+            list = nullptr;
+            return;
+        }
+        symbolLibrary = symbolLibraryControl(deref(m_oApplication));
+        sourceClass = GetDiagramClass();
+        targetClass = listTargetClass(sourceClass);
+    });
+    if (!prepared || list == nullptr) {
+        return;
+    }
+
+    // From here on a failing step is passed over and the fill goes on.
+    list->beginUpdate();
+    passOver([&] {
+        const auto objects = view.PresentedObjects();
+        const int32_t count = deref(objects).Count();
+        for (int32_t i = 1; i <= count; ++i) {
+            passOver([&] {
+                const auto object = objects->Item(i);
+                const std::string key = deref(object).ObjectKey();
+                if (!InFilter(key)) {
+                    return;
+                }
+                const std::string symbol = object->Symbol();
+                const std::string type = object->ObjectType();
+                if (symbol.empty() || type == "Node" || type == "PipeNode") {
+                    return;
+                }
+                passOver([&] { list->addItem(listItemKey(symbol, object->ObjectId()), key, {}, object); });
+                if (!targetClass.empty()) {
+                    passOver([&] {
+                        const std::string mapSymbol = object->MapSymbol();
+                        if (!mapSymbol.empty() &&
+                            symbolLibrary->IsFolderInTemplate(mapSymbolFolder(mapSymbol), targetClass)) {
+                            EnsureMapSymbolFirst(*object, sourceClass, targetClass);
+                        }
+                    });
+                }
+            });
+        }
+    });
+    list->endUpdate();
+
+    // The view's own display choices, kept per view key.
+    passOver([&] {
+        const std::string viewKey = SelectedViewKey();
+        if (const auto flag = m_ViewSortFlags.find(viewKey); flag != m_ViewSortFlags.end() && flag->second) {
+            list->Sort();
+        }
+        if (m_ViewSmallIcons.count(viewKey) != 0) {
+            list->setView(ui::RWListView::SmallIcons);
+        }
+    });
+}
+
+} // namespace kv380
