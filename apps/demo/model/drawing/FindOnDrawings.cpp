@@ -1,0 +1,31 @@
+#include "model/drawing/FindOnDrawings.h"
+
+#include "platform/convert/Convert.h"
+
+#include <sstream>
+
+namespace kv380::demo {
+
+std::string findOnDrawings(WorkspaceDatabase& database, const std::string& statusText) {
+    std::istringstream words(statusText);
+    std::string browser;
+    std::string id;
+    words >> browser >> id;
+    std::string name;
+    std::getline(words >> std::ws, name);
+    if (id.empty() || !convert::isNumeric(id)) {
+        return "Find on Drawings: no object given";
+    }
+    const auto drawings = database.diagramsOfObject(convert::toLong(id));
+    const std::string who = name.empty() ? "Object " + id : name;
+    if (drawings.empty()) {
+        return who + " is on no drawing";
+    }
+    std::string text = who + " is on ";
+    for (std::size_t i = 0; i < drawings.size(); ++i) {
+        text += (i ? ", " : "") + drawings[i].name;
+    }
+    return text;
+}
+
+} // namespace kv380::demo
