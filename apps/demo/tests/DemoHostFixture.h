@@ -5,6 +5,12 @@
 #include "host/IKVEventSource.h"
 #include "model/DemoHost.h"
 #include "model/DemoPaths.h"
+#include "model/drawing/DrawingApplication.h"
+#include "model/library/SymbolLibrary.h"
+#include "model/services/OutsideServices.h"
+#include "model/workspace/DwgApp.h"
+#include "model/workspace/SymbolStore.h"
+#include "model/workspace/Workspace.h"
 #include "platform/AutomationError.h"
 #include "platform/ManualScheduler.h"
 
