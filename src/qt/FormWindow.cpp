@@ -1,0 +1,46 @@
+#include "qt/FormWindow.h"
+
+#include "platform/ui/Form.h"
+#include "qt/FormView.h"
+#include "qt/SlotGuard.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+namespace kv380::qt {
+
+FormWindow::FormWindow(ui::Form& form, QWidget* parent)
+    : QDialog(parent), m_form(&form), m_view(new FormView(form, this)) {
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_view);
+    m_view->start();
+}
+
+FormWindow::~FormWindow() {
+    // The view goes with the dialog; it lets go of the model first.
+    m_view->detach();
+}
+
+FormWindow* FormWindow::of(const ui::Form& form) {
+    FormView* view = FormView::of(form);
+    return view != nullptr ? qobject_cast<FormWindow*>(view->window()) : nullptr;
+}
+
+void FormWindow::reject() {
+    // Escape reached the dialog: the form has no cancel button, and only the model closes the form.
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The model decides: when the form unloads, its Visible hides this window.
+    event->ignore();
+    if (m_view->topLevel() == nullptr) {
+        event->accept();
+        return;
+    }
+    guardSlot("FormWindow::closeEvent (" + m_form->Name() + ")", [&] { m_form->closeByUser(); });
+}
+
+} // namespace kv380::qt

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "qt/ControlView.h"
+
+#include <QItemSelection>
+
+namespace kv380::ui {
+class RWListView;
+}
+
+namespace kv380::qt {
+
+class ListModel;
+class ListWidget;
+
+// A list control on a QListView over a ListModel: large icons for View 0, small icons in columns for
+// View 2 (a flow of small icons for 1, one column for 3), with uniform item sizes and batched layout so a
+// list of 100,000 items stays responsive.
+//
+// The user's selection (extended selection when the list is multi-select) becomes the items' selected
+// state in the model; the mouse buttons become MouseDown/MouseUp (after the view has updated the
+// selection, so a handler reads the selection the click made), then Click; a drag of the selected items
+// carries their keys as text and raises OLEStartDrag before and OLECompleteDrag after.
+class ListControlView : public ControlView {
+    Q_OBJECT
+public:
+    ListControlView(FormView& form, ui::RWListView& list);
+
+    // For the list widget.
+    void dragStarted();
+    void dragCompleted(Qt::DropAction action);
+    void doubleClicked();
+
+private:
+    void mirrorOwn(ui::Property what) override;
+    void detached() override;
+    void clickCompleted() override;
+    void applyView();
+    void mirrorSelection();
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+
+    ui::RWListView& m_list;
+    ListWidget* m_view;
+    ListModel* m_model;
+};
+
+} // namespace kv380::qt

@@ -1,0 +1,118 @@
+#include "qt/TabStripView.h"
+
+#include "platform/ui/TabStrip.h"
+#include "qt/Text.h"
+
+#include <QFrame>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+#include <algorithm>
+
+namespace kv380::qt {
+
+TabStripView::TabStripView(FormView& form, ui::TabStrip& strip)
+    : ControlView(form, strip), m_strip(strip), m_box(new QWidget), m_bar(new QTabBar(m_box)),
+      m_client(new QFrame(m_box)) {
+    m_bar->setExpanding(false);
+    m_bar->setUsesScrollButtons(true);
+    m_bar->setDrawBase(false);
+    m_client->setFrameShape(QFrame::StyledPanel);
+    m_client->setFrameShadow(QFrame::Raised);
+    setWidget(m_box, true);
+    m_bar->installEventFilter(this);
+    // Keyboard switching (the bar's own arrows, Ctrl+Tab) arrives here; clicks are taken in eventFilter.
+    connect(m_bar, &QTabBar::currentChanged, this, &TabStripView::currentChanged);
+}
+
+int TabStripView::tabRowHeight() const {
+    if (m_bar->count() > 0) {
+        return m_bar->sizeHint().height();
+    }
+    // The client area starts below the tab row even while the strip has no tabs.
+    QTabBar probe;
+    probe.setFont(m_bar->font());
+    probe.addTab(QStringLiteral("X"));
+    return probe.sizeHint().height();
+}
+
+bool TabStripView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_bar) {
+        return ControlView::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::Wheel) {
+        return true; // a wheel over the tabs would switch them behind the model's back
+    }
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) {
+        return false;
+    }
+    const auto& mouse = static_cast<const QMouseEvent&>(*event);
+    const int tab = m_bar->tabAt(mouse.position().toPoint());
+    if (mouse.button() != Qt::LeftButton || tab < 0) {
+        return false;
+    }
+    input("QTabBar::mousePressEvent", ui::Property::Selection, [&] { m_strip.selectTab(tab + 1); });
+    return true;
+}
+
+void TabStripView::currentChanged(int index) {
+    if (index < 0 || index + 1 == m_strip.selectedTab()) {
+        return;
+    }
+    input("QTabBar::currentChanged", ui::Property::Selection, [&] { m_strip.selectTab(index + 1); });
+}
+
+void TabStripView::mirrorOwn(ui::Property what) {
+    switch (what) {
+    case ui::Property::List:
+    case ui::Property::Caption: {
+        const QSignalBlocker blocker(m_bar);
+        while (m_bar->count() > m_strip.tabCount()) {
+            m_bar->removeTab(m_bar->count() - 1);
+        }
+        while (m_bar->count() < m_strip.tabCount()) {
+            m_bar->addTab(QString());
+        }
+        for (int i = 1; i <= m_strip.tabCount(); ++i) {
+            m_bar->setTabText(i - 1, toQt(m_strip.tab(i).caption));
+        }
+        m_bar->setCurrentIndex(m_strip.selectedTab() - 1);
+        layoutParts();
+        writeClientTop();
+        break;
+    }
+    case ui::Property::Selection: {
+        const QSignalBlocker blocker(m_bar);
+        m_bar->setCurrentIndex(m_strip.selectedTab() - 1);
+        break;
+    }
+    case ui::Property::Font:
+        layoutParts();
+        writeClientTop();
+        break;
+    default:
+        break;
+    }
+}
+
+void TabStripView::placed() {
+    layoutParts();
+    writeClientTop();
+}
+
+void TabStripView::layoutParts() {
+    const int row = std::min(tabRowHeight(), m_box->height());
+    m_bar->setGeometry(0, 0, m_box->width(), row);
+    m_client->setGeometry(0, row, m_box->width(), m_box->height() - row);
+}
+
+void TabStripView::writeClientTop() {
+    // In the container's twips, measured from the widget's pixel top so that it matches what is on screen.
+    const float clientTop = scale().toTwipsY(m_box->y() + tabRowHeight());
+    if (m_strip.ClientTop() != clientTop) {
+        m_strip.setClientTop(clientTop);
+    }
+}
+
+} // namespace kv380::qt

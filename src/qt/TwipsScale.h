@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QRect>
+
+namespace kv380::ui {
+class Control;
+}
+
+namespace kv380::qt {
+
+// Twips per pixel of the screen (1440 / logical DPI), one value per axis; 15 when no screen is known.
+struct TwipsScale {
+    float x{15.0F};
+    float y{15.0F};
+
+    // The primary screen's scale: the desktop answers it and the renderer draws with it.
+    static TwipsScale ofScreen();
+
+    // A control's rectangle in its container, converted edge by edge so that controls that touch in twips
+    // touch on screen. Coordinates far outside any screen are clamped rather than failing.
+    QRect rectOf(const ui::Control& control) const;
+    int toPixelsX(float twips) const;
+    int toPixelsY(float twips) const;
+    float toTwipsX(int pixels) const;
+    float toTwipsY(int pixels) const;
+};
+
+} // namespace kv380::qt

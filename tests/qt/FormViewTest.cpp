@@ -1,0 +1,239 @@
+#include "qt/FormView.h"
+#include "QtTestApp.h"
+#include "StockpilePanel.h"
+#include "platform/ui/Twips.h"
+#include "qt/TwipsScale.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kv380::qt::test {
+namespace {
+
+class FormViewTest : public ::testing::Test {
+protected:
+    // The view sits in a host widget, as in a dock.
+    void SetUp() override {
+        view = new FormView(panel.control, &host);
+        host.resize(800, 600);
+        host.show();
+    }
+
+    template <class W = QWidget> W* widget(const ui::Control& control) {
+        return qobject_cast<W*>(view->widgetFor(control));
+    }
+    // The rectangle the runtime's own conversion gives for a control.
+    QRect expectedRect(const ui::Control& control) const {
+        const TwipsScale& s = view->scale();
+        const ui::PixelRect r =
+            ui::toPixels(control.Left(), control.Top(), control.Width(), control.Height(), s.x, s.y);
+        return {r.left, r.top, r.width, r.height};
+    }
+
+    StockpilePanel panel;
+    QWidget host;
+    FormView* view{nullptr};
+};
+
+TEST_F(FormViewTest, EveryVisibleControlHasAWidgetInItsContainersWidgetAtItsTwipsPosition) {
+    for (const ui::Control* control :
+         std::vector<const ui::Control*>{&panel.fraOrganise, &panel.cmbOrganiseBy, &panel.fraRefresh,
+                                         &panel.txtRefreshRate, &panel.upDown1, &panel.chkAutoRefresh,
+                                         &panel.rwlvStockpile[1], &panel.tabStrip, &panel.cmdRefresh}) {
+        QWidget* w = widget(*control);
+        ASSERT_NE(w, nullptr) << control->Name();
+        EXPECT_EQ(w->geometry(), expectedRect(*control)) << control->Name();
+        const QWidget* container =
+            control->Container() == &panel.control ? view : widget(*control->Container());
+        EXPECT_EQ(w->parentWidget(), container) << control->Name();
+    }
+    EXPECT_NE(widget<QListView>(panel.rwlvStockpile[1]), nullptr);
+    EXPECT_EQ(widget<QLabel>(panel.label4)->text(), "Organise By");
+    EXPECT_FALSE(widget<QPushButton>(panel.cmdRefresh)->icon().isNull());
+    // The tab strip is drawn beneath the frames that sit on it, although it was created after them.
+    const QObjectList& stacking = view->children();
+    EXPECT_LT(stacking.indexOf(widget(panel.tabStrip)), stacking.indexOf(widget(panel.fraOrganise)));
+}
+
+TEST_F(FormViewTest, FramesThatTouchInTwipsTouchOnScreenWhateverTheRounding) {
+    // 100 and 1100 twips are not whole pixels at any usual DPI: converting left and width separately would
+    // leave a gap or an overlap.
+    panel.fraFilter.Move(100, 480, 1000, 320);
+    panel.fraRefresh.Move(1100, 480, 1000, 320);
+    const QRect left = widget(panel.fraFilter)->geometry();
+    const QRect right = widget(panel.fraRefresh)->geometry();
+    EXPECT_EQ(left.right() + 1, right.left());
+    EXPECT_EQ(left, expectedRect(panel.fraFilter));
+}
+
+TEST_F(FormViewTest, ModelChangesAppearInTheWidgets) {
+    panel.txtFilterBy.setText("P-1*");
+    panel.cmbOrganiseBy.setListIndex(1);
+    panel.chkAutoRefresh.setValue(ui::CheckBox::Grayed);
+    panel.fraFilter.setVisible(false);
+    panel.tabStrip.addTab("All Objects", "v1");
+    panel.tabStrip.selectTab(2);
+    panel.cmbOrganiseBy.AddItem("By Area", 0);
+
+    EXPECT_EQ(widget<QLineEdit>(panel.txtFilterBy)->text(), "P-1*");
+    auto* combo = widget<QComboBox>(panel.cmbOrganiseBy);
+    EXPECT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_EQ(combo->currentText(), "By System");
+    EXPECT_EQ(widget<QCheckBox>(panel.chkAutoRefresh)->checkState(), Qt::PartiallyChecked);
+    EXPECT_TRUE(widget(panel.fraFilter)->isHidden());
+    auto* tabs = widget(panel.tabStrip)->findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(1), "All Objects");
+    EXPECT_EQ(tabs->currentIndex(), 1);
+}
+
+TEST_F(FormViewTest, UserInputReachesTheModelThroughItsOwnCalls) {
+    std::vector<std::string> changes;
+    panel.txtRefreshRate.Change = [&] { changes.push_back(panel.txtRefreshRate.Text()); };
+    int comboClicks = 0;
+    panel.cmbOrganiseBy.Click = [&] { ++comboClicks; };
+    int tabClicks = 0;
+    panel.tabStrip.addTab("All Objects", "v1");
+    panel.tabStrip.Click = [&] { ++tabClicks; };
+    int refreshes = 0;
+    panel.cmdRefresh.Click = [&] { ++refreshes; };
+
+    // A spinner's range is 0..60, yet what is typed reaches the text box unclamped, edit by edit.
+    type(*widget(panel.txtRefreshRate), "70");
+    EXPECT_EQ(panel.txtRefreshRate.Text(), "70");
+    EXPECT_EQ(changes, (std::vector<std::string>{"7", "70"}));
+
+    pressKey(*widget(panel.cmbOrganiseBy), Qt::Key_Down);
+    EXPECT_EQ(panel.cmbOrganiseBy.ListIndex(), 0);
+    EXPECT_EQ(comboClicks, 1);
+
+    widget<QCheckBox>(panel.chkAutoRefresh)->click();
+    EXPECT_EQ(panel.chkAutoRefresh.Value(), ui::CheckBox::Checked);
+
+    auto* tabs = widget(panel.tabStrip)->findChild<QTabBar*>();
+    click(*tabs, tabs->tabRect(1).center());
+    EXPECT_EQ(panel.tabStrip.selectedTab(), 2);
+    click(*tabs, tabs->tabRect(1).center()); // the tab already selected: Click again
+    EXPECT_EQ(tabClicks, 2);
+
+    widget<QPushButton>(panel.cmdRefresh)->click();
+    EXPECT_EQ(refreshes, 1);
+}
+
+TEST_F(FormViewTest, TheSpinnerArrowsStepTheBuddyThroughTheModel) {
+    panel.txtRefreshRate.setText("5");
+    QWidget* arrows = widget(panel.upDown1);
+    click(*arrows, QPoint(arrows->width() / 2, 1));
+    EXPECT_EQ(panel.txtRefreshRate.Text(), "6");
+    EXPECT_EQ(widget<QLineEdit>(panel.txtRefreshRate)->text(), "6");
+    click(*arrows, QPoint(arrows->width() / 2, arrows->height() - 2));
+    EXPECT_EQ(panel.txtRefreshRate.Text(), "5");
+}
+
+TEST_F(FormViewTest, AWidgetShowsWhatTheModelKeepsWhenAHandlerRefusesTheInput) {
+    // The handler puts the box back: the widget follows the model, not the click.
+    panel.chkAutoRefresh.Click = [&] {
+        if (panel.chkAutoRefresh.Value() != ui::CheckBox::Unchecked) {
+            panel.chkAutoRefresh.setValue(ui::CheckBox::Unchecked);
+        }
+    };
+    widget<QCheckBox>(panel.chkAutoRefresh)->click();
+    EXPECT_EQ(widget<QCheckBox>(panel.chkAutoRefresh)->checkState(), Qt::Unchecked);
+
+    panel.txtRefreshRate.Change = [&] {
+        if (panel.txtRefreshRate.Text() == "x") {
+            panel.txtRefreshRate.setText("0");
+        }
+    };
+    type(*widget(panel.txtRefreshRate), "x");
+    EXPECT_EQ(widget<QLineEdit>(panel.txtRefreshRate)->text(), "0");
+}
+
+TEST_F(FormViewTest, LoadingAnArrayElementCreatesItsWidgetAndUnloadingRemovesIt) {
+    ui::RWListView& second = panel.rwlvStockpile.Load(2);
+    auto* list = widget<QListView>(second);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->parentWidget(), widget(panel.fraRWLView));
+    EXPECT_TRUE(list->isHidden()); // loaded elements start hidden
+    second.setVisible(true);
+    second.Move(0, 0, 1500, 1500);
+    EXPECT_FALSE(list->isHidden());
+    EXPECT_EQ(list->geometry(), expectedRect(second));
+
+    QPointer<QListView> gone(list);
+    panel.rwlvStockpile.Unload(2);
+    EXPECT_TRUE(list->isHidden());
+    flushDeferredDeletes();
+    EXPECT_TRUE(gone.isNull());
+    // The same index loads again into a fresh widget.
+    ui::RWListView& again = panel.rwlvStockpile.Load(2);
+    EXPECT_NE(widget<QListView>(again), nullptr);
+}
+
+TEST_F(FormViewTest, TheClientTopIsMeasuredFromTheTabBarAndFollowsTheStrip) {
+    QWidget* strip = widget(panel.tabStrip);
+    auto* tabs = strip->findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    const TwipsScale& s = view->scale();
+    EXPECT_GT(tabs->height(), 0);
+    EXPECT_FLOAT_EQ(panel.tabStrip.ClientTop(), s.toTwipsY(strip->y() + tabs->height()));
+
+    panel.tabStrip.setTop(600);
+    EXPECT_FLOAT_EQ(panel.tabStrip.ClientTop(), s.toTwipsY(strip->y() + tabs->height()));
+    EXPECT_GT(panel.tabStrip.ClientTop(), 600);
+}
+
+TEST_F(FormViewTest, AUserResizeWritesTheNewSizeBackAndRaisesOneResize) {
+    int resizes = 0;
+    panel.control.Resize = [&] { ++resizes; };
+    view->resize(400, 300);
+    const TwipsScale& s = view->scale();
+    EXPECT_FLOAT_EQ(panel.control.Width(), s.toTwipsX(400));
+    EXPECT_FLOAT_EQ(panel.control.ScaleHeight(), s.toTwipsY(300));
+    EXPECT_EQ(resizes, 1);
+    // The model's own size change is mirrored without being written back again.
+    panel.control.setWidth(s.toTwipsX(500));
+    EXPECT_EQ(view->width(), 500);
+    EXPECT_EQ(resizes, 2);
+}
+
+TEST_F(FormViewTest, EnterAnywhereInTheControlGoesToTheDefaultButton) {
+    int caught = 0;
+    panel.cmdCatchEnterKey.Click = [&] { ++caught; };
+    pressKey(*widget(panel.txtFilterBy), Qt::Key_Return);
+    EXPECT_EQ(caught, 1);
+    // Without a default button the key is left to the host.
+    panel.cmdCatchEnterKey.setDefault(false);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget(panel.txtFilterBy), &enter);
+    EXPECT_EQ(caught, 1);
+    EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST_F(FormViewTest, ADetachedViewNoLongerObservesTheModel) {
+    view->detach();
+    EXPECT_FALSE(static_cast<bool>(panel.txtFilterBy.modelChanged));
+    panel.txtFilterBy.setText("later");
+    EXPECT_EQ(view->widgetFor(panel.txtFilterBy), nullptr);
+    // A second view can take over.
+    FormView second(panel.control);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(second.widgetFor(panel.txtFilterBy))->text(), "later");
+}
+
+} // namespace
+} // namespace kv380::qt::test
