@@ -1,0 +1,70 @@
+// The demo drawing application: the stock pile control docked in a window, over the sample workspace.
+//
+//   kv380_demo                      a window (needs a display)
+//   kv380_demo --screenshot FILE    renders the window offscreen once a view's objects show, writes a PNG
+//   kv380_demo --reset              starts again from the sample workspace (deletes the user's copy)
+#include "model/DemoPaths.h"
+#include "model/db/WorkspaceCreation.h"
+#include "platform/AutomationError.h"
+#include "window/DemoSession.h"
+#include "window/Screenshot.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+struct Arguments {
+    std::string screenshot{};
+    bool reset = false;
+    bool valid = true;
+};
+
+Arguments parse(int argc, char** argv) {
+    Arguments arguments;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
+            arguments.screenshot = argv[++i];
+        } else if (std::strcmp(argv[i], "--reset") == 0) {
+            arguments.reset = true;
+        } else {
+            arguments.valid = false;
+        }
+    }
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const Arguments arguments = parse(argc, argv);
+    if (!arguments.valid) {
+        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE]\n", argv[0]);
+        return 2;
+    }
+    if (!arguments.screenshot.empty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // nobody watches: no display needed
+    }
+    QApplication application(argc, argv);
+    try {
+        if (arguments.reset) {
+            std::filesystem::remove(std::filesystem::path(kv380::demo::defaultDataFolder()) /
+                                    kv380::demo::WorkspaceFileName);
+        }
+        kv380::demo::DemoSession session({.unattended = !arguments.screenshot.empty()});
+        session.start();
+        if (!arguments.screenshot.empty()) {
+            return kv380::demo::takeScreenshot(session, QString::fromStdString(arguments.screenshot)) ? 0 : 1;
+        }
+        return application.exec();
+    } catch (const kv380::AutomationError& e) {
+        std::fprintf(stderr, "kv380_demo: %s (error %d)\n", e.description().c_str(), e.number());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "kv380_demo: %s\n", e.what());
+    }
+    return 1;
+}

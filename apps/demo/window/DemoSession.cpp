@@ -1,0 +1,51 @@
+#include "window/DemoSession.h"
+
+#include "control/ctlStockpile.h"
+#include "model/ForwardingErrorReporter.h"
+#include "model/drawing/DrawingApplication.h"
+#include "platform/Scheduler.h"
+#include "platform/ui/Desktop.h"
+#include "qt/QtDesktop.h"
+#include "qt/QtScheduler.h"
+#include "window/DemoWindow.h"
+#include "window/UnattendedDesktop.h"
+
+namespace kv380::demo {
+
+DemoSession::DemoSession(DemoSessionOptions options)
+    : m_unattended(options.unattended), m_reporter(std::make_shared<ForwardingErrorReporter>()) {
+    setCurrentScheduler(std::make_shared<qt::QtScheduler>());
+    ui::setCurrentDesktop(m_unattended ? std::make_shared<UnattendedDesktop>()
+                                       : std::make_shared<qt::QtDesktop>());
+    setSharedErrorReporter(m_reporter);
+    m_host = DemoHost::create(std::move(options.host));
+    m_control = std::make_unique<ctlStockpile>();
+    m_window = std::make_unique<DemoWindow>(*m_host, *m_control);
+    m_reporter->setSink([window = m_window.get()](const ErrorReportEntry& report) {
+        writeToStandardError(report);
+        window->showReport(report);
+    });
+}
+
+DemoSession::~DemoSession() {
+    // Reports made while tearing down go to standard error only: the window goes first.
+    m_reporter->setSink(nullptr);
+    m_window.reset();
+    m_control.reset();
+    m_host.reset();
+    setSharedErrorReporter(nullptr);
+    ui::setCurrentDesktop(nullptr);
+    setCurrentScheduler(nullptr);
+}
+
+void DemoSession::start() {
+    m_control->setApplicationObject(m_host->application());
+    m_control->setDialogBar(m_host->stockpileBar());
+    if (!m_unattended) {
+        m_control->RestoreVisibility();
+    }
+    m_window->show();
+    m_host->openWorkspaceLater();
+}
+
+} // namespace kv380::demo

@@ -1,0 +1,151 @@
+#include "window/DemoWindow.h"
+
+#include "control/ctlStockpile.h"
+#include "model/DemoHost.h"
+#include "model/db/WorkspaceDatabase.h"
+#include "model/drawing/DrawingApplication.h"
+#include "model/library/SymbolLibrary.h"
+#include "model/services/OutsideServices.h"
+#include "qt/FormView.h"
+#include "qt/SlotGuard.h"
+#include "window/DockBarSurface.h"
+#include "window/SymbolLibraryPanel.h"
+
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+
+namespace kv380::demo {
+
+namespace {
+
+constexpr int DiagramIdRole = Qt::UserRole;
+
+QString datasheetText(const Datasheet& sheet) {
+    QString text;
+    for (const auto& [name, value] : sheet.fields) {
+        text += QString::fromStdString(name) + ": " + QString::fromStdString(value) + "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+DemoWindow::DemoWindow(DemoHost& host, ctlStockpile& control, QWidget* parent)
+    : QMainWindow(parent), m_host(host), m_control(control) {
+    setWindowTitle("KV380 Stock Pile - demo drawing application");
+    buildDrawings();
+    buildDocks();
+    buildMenus();
+    connectHost();
+    statusBar()->showMessage("Opening the workspace...");
+}
+
+DemoWindow::~DemoWindow() {
+    // The host outlives the window: nothing it calls may reach the window any more.
+    m_host.application()->onStatusText = nullptr;
+    m_host.application()->documents()->onActivated = nullptr;
+    m_host.services()->onShowDatasheet = nullptr;
+    m_host.services()->onDeleted = nullptr;
+    m_host.stockpileBar()->setSurface(nullptr);
+    m_host.symbolLibraryBar()->setSurface(nullptr);
+    m_stockpileView->detach();
+}
+
+void DemoWindow::buildDrawings() {
+    m_drawings = new QListWidget(this);
+    for (const auto& diagram : m_host.database().diagrams()) {
+        auto* item = new QListWidgetItem(
+            QString::fromStdString(diagram.name + "   (" + diagram.diagramClass + ")"), m_drawings);
+        item->setData(DiagramIdRole, QVariant::fromValue<qlonglong>(diagram.id));
+    }
+    m_drawings->setToolTip("Double-click a drawing to make it the active one");
+    connect(m_drawings, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { activateDiagram(item->data(DiagramIdRole).toLongLong()); });
+    setCentralWidget(m_drawings);
+}
+
+void DemoWindow::buildDocks() {
+    m_stockpileDock = new QDockWidget(StockpileBarTitle, this);
+    m_stockpileDock->setObjectName("StockpileDock");
+    m_stockpileView = new qt::FormView(m_control, m_stockpileDock);
+    m_stockpileDock->setWidget(m_stockpileView);
+    addDockWidget(Qt::BottomDockWidgetArea, m_stockpileDock);
+
+    m_libraryDock = new QDockWidget(SymbolLibraryBarTitle, this);
+    m_libraryDock->setObjectName("SymbolLibraryDock");
+    m_libraryDock->setWidget(
+        new SymbolLibraryPanel(*m_host.symbolLibrary(), m_host.symbolRoot(), m_libraryDock));
+    addDockWidget(Qt::LeftDockWidgetArea, m_libraryDock);
+
+    m_host.stockpileBar()->setSurface(std::make_shared<DockBarSurface>(m_stockpileDock));
+    m_host.symbolLibraryBar()->setSurface(std::make_shared<DockBarSurface>(m_libraryDock));
+    resize(1200, 800);
+    resizeDocks({m_stockpileDock}, {360}, Qt::Vertical);
+    resizeDocks({m_libraryDock}, {240}, Qt::Horizontal);
+}
+
+void DemoWindow::buildMenus() {
+    QMenu* workspace = menuBar()->addMenu("&Workspace");
+    workspace->addAction("&Open", this, [this] { m_host.openWorkspaceLater(); });
+    workspace->addAction("&Close", this, [this] { m_host.closeWorkspaceLater(); });
+    workspace->addSeparator();
+    workspace->addAction("E&xit", this, &QWidget::close);
+
+    QMenu* view = menuBar()->addMenu("&View");
+    view->addAction(m_stockpileDock->toggleViewAction());
+    view->addAction(m_libraryDock->toggleViewAction());
+}
+
+void DemoWindow::connectHost() {
+    auto& application = *m_host.application();
+    application.onStatusText = [this](const std::string& text) {
+        statusBar()->showMessage(QString::fromStdString(text));
+    };
+    application.documents()->onActivated = [this](const std::shared_ptr<Document>& drawing) {
+        markActiveDrawing();
+        if (drawing->diagramId()) {
+            // The host tells the control from its own event handling: what fails is reported, not thrown.
+            qt::guardSlot("DemoWindow::DocumentActivated", [&] {
+                m_control.DocumentActivated(drawing->info().diagramClass,
+                                            std::to_string(*drawing->diagramId()));
+            });
+        }
+    };
+    m_host.services()->onShowDatasheet = [this](const Datasheet& sheet) {
+        QMessageBox::information(this, QString::fromStdString(sheet.title), datasheetText(sheet));
+    };
+    m_host.services()->onDeleted = [this](const std::vector<int64_t>& ids) {
+        statusBar()->showMessage(QString("Deleted %1 object(s) from the workspace; refresh to see the list "
+                                         "without them")
+                                     .arg(ids.size()));
+    };
+}
+
+void DemoWindow::activateDiagram(int64_t diagramId) {
+    qt::guardSlot("DemoWindow::activateDiagram", [&] { m_host.openDiagram(diagramId); });
+}
+
+void DemoWindow::markActiveDrawing() {
+    const auto active = m_host.application()->documents()->active();
+    for (int row = 0; row < m_drawings->count(); ++row) {
+        QListWidgetItem* item = m_drawings->item(row);
+        QFont font = item->font();
+        font.setBold(active && active->diagramId() == item->data(DiagramIdRole).toLongLong());
+        item->setFont(font);
+    }
+}
+
+void DemoWindow::showReport(const ErrorReportEntry& report) {
+    statusBar()->showMessage(QString::fromStdString(reportLine(report)));
+}
+
+void DemoWindow::closeEvent(QCloseEvent* event) {
+    qt::guardSlot("DemoWindow::closeEvent", [&] { m_control.SaveVisibility(); });
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace kv380::demo

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "model/ForwardingErrorReporter.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+
+class QDockWidget;
+class QListWidget;
+
+namespace kv380 {
+class ctlStockpile;
+namespace qt {
+class FormView;
+}
+} // namespace kv380
+
+namespace kv380::demo {
+
+class DemoHost;
+
+// The main window playing the drawing application: the workspace's drawings in the middle, the
+// "Stockpile" dock hosting the stock pile control and the "Symbol Library" dock, a status bar for the
+// application's texts and the error reports. The docks back the host's dialog bars.
+class DemoWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    DemoWindow(DemoHost& host, ctlStockpile& control, QWidget* parent = nullptr);
+    ~DemoWindow() override;
+
+    QDockWidget* stockpileDock() const { return m_stockpileDock; }
+    QDockWidget* symbolLibraryDock() const { return m_libraryDock; }
+    qt::FormView* stockpileView() const { return m_stockpileView; }
+    // Shows an error report in the status bar.
+    void showReport(const ErrorReportEntry& report);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildDocks();
+    void buildDrawings();
+    void buildMenus();
+    void connectHost();
+    // Opens a workspace diagram's drawing; the stock pile hears that it became active.
+    void activateDiagram(int64_t diagramId);
+    void markActiveDrawing();
+
+    DemoHost& m_host;
+    ctlStockpile& m_control;
+    qt::FormView* m_stockpileView{nullptr};
+    QDockWidget* m_stockpileDock{nullptr};
+    QDockWidget* m_libraryDock{nullptr};
+    QListWidget* m_drawings{nullptr};
+};
+
+} // namespace kv380::demo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+
+namespace kv380::demo {
+
+class DemoSession;
+
+// Waits for the sample workspace to load, shows the first view's tab with its objects, and writes a
+// picture of the window (PNG). False, with the reason on standard error, when the list did not fill within
+// the time limit or the picture could not be written.
+bool takeScreenshot(DemoSession& session, const QString& file,
+                    std::chrono::milliseconds limit = std::chrono::seconds(20));
+
+} // namespace kv380::demo
