@@ -1,22 +1,9 @@
-#include "platform/registry/RegistryApi.h"
 #include "support/StockpileHarness.h"
 
 #include <gtest/gtest.h>
 
 namespace kv380::test {
 namespace {
-
-const std::string kStockpileKey =
-    "Software\\Tessivar\\Applications\\Kestrova380PFD.Application\\Environments\\Sketch\\Stockpile";
-
-std::optional<int32_t> storedHeight(StockpileHarness& h) {
-    const auto raw = h.registry.value(registry::HKEY_CURRENT_USER, kStockpileKey, "Height");
-    if (!raw || raw->data.size() != 4) {
-        return std::nullopt;
-    }
-    return static_cast<int32_t>(raw->data[0] | (raw->data[1] << 8) | (raw->data[2] << 16) |
-                                (raw->data[3] << 24));
-}
 
 void resize(ctlStockpile& c, float width, float height) {
     c.resizeTo(width, height, width, height);
@@ -86,14 +73,14 @@ TEST(ControlLayout, EveryResizeStoresTheBarsHeight) {
     h.attach();
     h.host.bar("Stockpile")->data().height = 321;
     resize(*h.control, 9000, 3000);
-    EXPECT_EQ(storedHeight(h), 321);
+    EXPECT_EQ(h.storedStockpileNumber("Height"), 321);
 }
 
 TEST(ControlLayout, WithoutAStockpileBarTheStoredHeightIs140) {
     StockpileHarness h(FakeHost::Builder().withoutBar("Stockpile"));
     h.control->setApplicationObject(h.host.application());
     resize(*h.control, 9000, 3000);
-    EXPECT_EQ(storedHeight(h), 140);
+    EXPECT_EQ(h.storedStockpileNumber("Height"), 140);
     EXPECT_EQ(h.reporter->count(), 0u);
 }
 
@@ -104,7 +91,7 @@ TEST(ControlLayout, AFailingBarHeightIsReportedAndStoresTheFallback) {
     resize(*h.control, 9000, 3000);
     ASSERT_EQ(h.reporter->count(), 1u);
     EXPECT_EQ(h.reporter->reports()[0].procedure, "GetMyHeight");
-    EXPECT_EQ(storedHeight(h), 140);
+    EXPECT_EQ(h.storedStockpileNumber("Height"), 140);
 }
 
 TEST(ControlLayout, ResizeLayoutKeepsTheMinimumAndWritesItBack) {

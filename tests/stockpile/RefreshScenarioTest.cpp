@@ -1,4 +1,3 @@
-#include "platform/registry/RegistryApi.h"
 #include "platform/ui/MousePointer.h"
 #include "support/StockpileHarness.h"
 
@@ -9,20 +8,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const std::string kStockpileKey =
-    "Software\\Tessivar\\Applications\\Kestrova380PFD.Application\\Environments\\Sketch\\Stockpile";
-
 FakeHost::Builder oneOrganisation() {
     return FakeHost::Builder().organisation("Process").view("Pumps").view("Lines");
-}
-
-int32_t storedRate(StockpileHarness& h) {
-    const auto raw = h.registry.value(registry::HKEY_CURRENT_USER, kStockpileKey, "RefreshRate");
-    if (!raw || raw->data.size() != 4) {
-        return -1;
-    }
-    return static_cast<int32_t>(raw->data[0] | (raw->data[1] << 8) | (raw->data[2] << 16) |
-                                (raw->data[3] << 24));
 }
 
 TEST(Refresh, PressingTwiceBeforeTheHostAnswersSendsOneReload) {
@@ -111,26 +98,26 @@ TEST(Refresh, SeventySecondsAreRefusedAndTheStoredRateGoesBack) {
     h.control->txtRefreshRate.setText("70");
     EXPECT_EQ(h.control->tmrRefreshMePlease.Interval(), 5000);
     EXPECT_EQ(h.control->refreshRate(), 5);
-    EXPECT_EQ(storedRate(h), 5);
+    EXPECT_EQ(h.storedStockpileNumber("RefreshRate"), 5);
     EXPECT_EQ(h.reporter->count(), 0u);
     h.control->txtRefreshRate.setText("abc");
     EXPECT_EQ(h.control->tmrRefreshMePlease.Interval(), 5000);
-    EXPECT_EQ(storedRate(h), 5);
+    EXPECT_EQ(h.storedStockpileNumber("RefreshRate"), 5);
     h.control->txtRefreshRate.setText("12");
     EXPECT_EQ(h.control->tmrRefreshMePlease.Interval(), 12000);
-    EXPECT_EQ(storedRate(h), 12);
+    EXPECT_EQ(h.storedStockpileNumber("RefreshRate"), 12);
 }
 
 TEST(Refresh, ClearingTheTickStoresZeroAndTickingAgainStoresTheShownRate) {
     StockpileHarness h(oneOrganisation(), 15);
     h.control->chkAutoRefresh.setValue(ui::CheckBox::Unchecked);
-    EXPECT_EQ(storedRate(h), 0);
+    EXPECT_EQ(h.storedStockpileNumber("RefreshRate"), 0);
     h.control->chkAutoRefresh.setValue(ui::CheckBox::Checked);
-    EXPECT_EQ(storedRate(h), 15);
+    EXPECT_EQ(h.storedStockpileNumber("RefreshRate"), 15);
     // A box without a number leaves the stored rate alone.
     h.control->txtRefreshRate.setText("x");
     h.control->chkAutoRefresh.setValue(ui::CheckBox::Checked);
-    EXPECT_EQ(storedRate(h), 15);
+    EXPECT_EQ(h.storedStockpileNumber("RefreshRate"), 15);
 }
 
 TEST(Refresh, AFailingReloadIsReportedOnceAndTheNextPressWorks) {

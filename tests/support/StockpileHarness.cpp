@@ -51,6 +51,18 @@ std::vector<std::string> StockpileHarness::tabCaptions() const {
     return captions;
 }
 
+std::optional<int32_t> StockpileHarness::storedStockpileNumber(const std::string& name) const {
+    const auto raw = registry.value(registry::HKEY_CURRENT_USER, kStockpileKey, name);
+    if (!raw || raw->type != registry::REG_DWORD || raw->data.size() != 4) {
+        return std::nullopt;
+    }
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) {
+        value = (value << 8) | raw->data[static_cast<std::size_t>(i)];
+    }
+    return static_cast<int32_t>(value);
+}
+
 FakeHost::Builder organisationWithViews(const std::string& organisation, int views) {
     FakeHost::Builder builder;
     builder.organisation(organisation);

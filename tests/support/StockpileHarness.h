@@ -7,6 +7,7 @@
 #include "support/TempRegistry.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ public:
     std::vector<std::string> tabCaptions() const;
     // The list element at an index of the control array.
     ui::RWListView& list(int index) const { return control->rwlvStockpile[index]; }
+    // A number stored under the stock pile's preference key ("RefreshRate", "Height"), or nothing.
+    std::optional<int32_t> storedStockpileNumber(const std::string& name) const;
     // Reports recorded so far, by procedure.
     std::vector<std::string> reportedProcedures() { return reporter->procedures(); }
 
