@@ -49,13 +49,14 @@ const TwipsScale& ControlView::scale() const {
 }
 
 std::string ControlView::contextFor(std::string_view handler) const {
+    // Appended piece by piece: GCC 12 at -O3 misreads chains of string + literal (-Wrestrict).
     std::string context(handler);
     if (m_control != nullptr) {
-        context += " (" + m_control->Name();
+        context.append(" (").append(m_control->Name());
         if (m_control->Index() >= 0) {
-            context += "(" + std::to_string(m_control->Index()) + ")";
+            context.append("(").append(std::to_string(m_control->Index())).append(")");
         }
-        context += ")";
+        context.append(")");
     }
     return context;
 }

@@ -93,6 +93,13 @@ void FormView::detach() {
     m_dragOverControl = nullptr;
 }
 
+QSize FormView::sizeHint() const {
+    if (m_topLevel == nullptr) {
+        return QWidget::sizeHint();
+    }
+    return {m_scale.toPixelsX(m_topLevel->ScaleWidth()), m_scale.toPixelsY(m_topLevel->ScaleHeight())};
+}
+
 QWidget* FormView::widgetFor(const ui::Control& control) const {
     const ControlView* view = m_topLevel != nullptr ? viewOf(control) : nullptr;
     return view != nullptr ? view->widget() : nullptr;
@@ -115,7 +122,7 @@ QWidget* FormView::childAreaFor(const ui::Control* container) const {
 std::string FormView::contextFor(std::string_view handler) const {
     std::string context(handler);
     if (m_topLevel != nullptr) {
-        context += " (" + m_topLevel->Name() + ")";
+        context.append(" (").append(m_topLevel->Name()).append(")");
     }
     return context;
 }

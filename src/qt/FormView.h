@@ -51,6 +51,8 @@ public:
     QWidget* widgetFor(const ui::Control& control) const;
     // Stops rendering: the model's observers are removed and the widgets no longer reach the model.
     void detach();
+    // The top level's inner size: a dock or layout first offers the control its design size.
+    QSize sizeHint() const override;
 
     // The view rendering a top level, nullptr when none.
     static FormView* of(const ui::TopLevel& topLevel);

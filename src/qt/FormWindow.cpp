@@ -7,6 +7,8 @@
 #include <QCloseEvent>
 #include <QVBoxLayout>
 
+#include <string>
+
 namespace kv380::qt {
 
 FormWindow::FormWindow(ui::Form& form, QWidget* parent)
@@ -40,7 +42,9 @@ void FormWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    guardSlot("FormWindow::closeEvent (" + m_form->Name() + ")", [&] { m_form->closeByUser(); });
+    std::string context("FormWindow::closeEvent (");
+    context.append(m_form->Name()).append(")");
+    guardSlot(context, [&] { m_form->closeByUser(); });
 }
 
 } // namespace kv380::qt
