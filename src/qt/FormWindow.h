@@ -14,6 +14,10 @@ class FormView;
 // Visible says (a modal show through QtDesktop::showModal, which runs exec). The window's close box is the
 // user's close (Form::closeByUser, whose QueryUnload may cancel it); Escape and Enter reach the form's cancel
 // and default buttons, and never close the dialog past the model.
+//
+// QtDesktop makes one for each modal show and deletes it afterwards. A host that shows a form modelessly
+// creates the form's FormWindow itself (parented to its main window); the model's Show and Hide then open
+// and close it.
 class FormWindow : public QDialog {
     Q_OBJECT
 public:

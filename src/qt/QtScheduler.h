@@ -14,7 +14,8 @@ namespace kv380::qt {
 // The process's scheduler on the Qt event loop of the thread that creates it: posted tasks are queued
 // events, delayed tasks and timers are QTimers. Each task and tick runs at the Qt boundary: its error is
 // reported (context "QtScheduler task" or "QtScheduler timer") and goes no further. Work still pending when
-// the scheduler is destroyed is dropped.
+// the scheduler is destroyed is dropped. Do not destroy it from inside one of its own tasks or ticks, and
+// put the default scheduler back (setCurrentScheduler(nullptr)) before the QApplication goes.
 class QtScheduler : public Scheduler {
 public:
     QtScheduler();

@@ -57,7 +57,7 @@ bool TabStripView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TabStripView::currentChanged(int index) {
-    if (index < 0 || index + 1 == m_strip.selectedTab()) {
+    if (control() == nullptr || mirroring() || index < 0 || index + 1 == m_strip.selectedTab()) {
         return;
     }
     input("QTabBar::currentChanged", ui::Property::Selection, [&] { m_strip.selectTab(index + 1); });

@@ -1,6 +1,7 @@
 #include "qt/QtDesktop.h"
 #include "QtTestApp.h"
 #include "platform/AutomationError.h"
+#include "platform/ManualScheduler.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Menu.h"
@@ -8,6 +9,7 @@
 #include "platform/ui/MsgBoxStyle.h"
 #include "qt/FormView.h"
 #include "qt/FormWindow.h"
+#include "qt/QtScheduler.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -155,6 +157,23 @@ TEST_F(QtDesktopTest, AModalFormRunsItsDialogUntilTheModelHidesIt) {
     EXPECT_TRUE(dialog.Loaded());
     // The dialog made for the show is gone with it.
     EXPECT_EQ(FormWindow::of(dialog), nullptr);
+}
+
+TEST_F(QtDesktopTest, DoEventsRunsTheWorkWaitingOnTheEventLoopAndOnAnotherScheduler) {
+    auto qtScheduler = std::make_shared<QtScheduler>();
+    setCurrentScheduler(qtScheduler);
+    bool posted = false;
+    qtScheduler->post([&] { posted = true; });
+    desktop->DoEvents();
+    EXPECT_TRUE(posted);
+
+    auto manual = std::make_shared<ManualScheduler>();
+    setCurrentScheduler(manual);
+    bool due = false;
+    manual->post([&] { due = true; });
+    desktop->DoEvents();
+    EXPECT_TRUE(due);
+    setCurrentScheduler(nullptr);
 }
 
 TEST_F(QtDesktopTest, TwipsPerPixelComeFromTheScreensLogicalDpi) {
