@@ -1,5 +1,5 @@
 // The stock pile control on the demo host's sample workspace, headless: what a user of the demo sees.
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 #include "control/ctlStockpile.h"
 #include "model/DemoHost.h"
 #include "model/DemoPaths.h"

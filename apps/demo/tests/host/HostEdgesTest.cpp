@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 #include "model/ForwardingErrorReporter.h"
 #include "model/HostContext.h"
 #include "model/workspace/EventSource.h"

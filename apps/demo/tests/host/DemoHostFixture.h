@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 #include "host/HostObjectModel.h"
 #include "host/IKVEventSource.h"
 #include "model/DemoHost.h"

@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 #include "host/HostContractTests.h"
 #include "model/DemoHost.h"
 #include "model/DemoPaths.h"

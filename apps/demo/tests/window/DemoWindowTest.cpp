@@ -1,0 +1,150 @@
+// The demo as a person sees it, offscreen: the sample workspace in the stock pile's widgets.
+#include "window/DemoWindow.h"
+#include "WindowTestApp.h"
+#include "common/TempFolder.h"
+#include "control/ctlStockpile.h"
+#include "model/DemoHost.h"
+#include "model/drawing/DialogBar.h"
+#include "qt/FormView.h"
+#include "support/TempRegistry.h"
+#include "window/DemoSession.h"
+#include "window/Screenshot.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QImage>
+#include <QStatusBar>
+#include <QTabBar>
+
+#include <gmock/gmock.h>
+
+#include <set>
+
+namespace kv380::demo::test {
+namespace {
+
+using testing::ElementsAre;
+using testing::UnorderedElementsAreArray;
+
+class DemoWindowTest : public testing::Test {
+protected:
+    DemoWindowTest() {
+        session.start();
+        EXPECT_TRUE(processUntil([&] { return control().tabsBuilt() && tabBar()->count() >= 2; }));
+    }
+
+    ctlStockpile& control() { return session.control(); }
+    QWidget* widgetOf(const ui::Control& c) { return session.window().stockpileView()->widgetFor(c); }
+    QTabBar* tabBar() { return widgetOf(control().TabStrip)->findChild<QTabBar*>(); }
+    QStringList tabTexts() {
+        QStringList texts;
+        for (int i = 0; i < tabBar()->count(); ++i) {
+            texts << tabBar()->tabText(i).trimmed();
+        }
+        return texts;
+    }
+    QAbstractItemView* listWidget(int element) {
+        QWidget* widget = widgetOf(control().rwlvStockpile[element]);
+        auto* view = qobject_cast<QAbstractItemView*>(widget);
+        return view ? view : widget->findChild<QAbstractItemView*>();
+    }
+    std::vector<std::string> listed(int element) {
+        std::vector<std::string> names;
+        QAbstractItemModel* model = listWidget(element)->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            names.push_back(model->index(row, 0).data().toString().toStdString());
+        }
+        return names;
+    }
+    // Shows a view tab as a user does, and waits for its list.
+    void showTab(int index) {
+        tabBar()->setCurrentIndex(index);
+        ASSERT_TRUE(processUntil([&] {
+            return control().rwlvStockpile.exists(index) && listWidget(index)->model()->rowCount() > 0;
+        }));
+    }
+
+    kv380::test::TempRegistry registry;
+    TempFolder data;
+    DemoSession session{{.host = {.dataFolder = data.path().string()}, .unattended = true}};
+};
+
+TEST_F(DemoWindowTest, TheStockpileShowsTheSampleOrganisationsAndViews) {
+    auto* organisations = qobject_cast<QComboBox*>(widgetOf(control().cmbOrganiseBy));
+    ASSERT_NE(organisations, nullptr);
+    QStringList names;
+    for (int i = 0; i < organisations->count(); ++i) {
+        names << organisations->itemText(i);
+    }
+    EXPECT_EQ(names, QStringList({"By System", "By Plot Area", "By Work Pack"}));
+    EXPECT_EQ(organisations->currentText(), "By System");
+    EXPECT_EQ(tabTexts(), QStringList({"Options", "All Objects", "All UO Objects", "Feed Section",
+                                       "Heat Recovery", "Instrumentation", "Simulation Flowsheet"}));
+    // The Options tab shows the option frames and no list.
+    EXPECT_TRUE(widgetOf(control().fraOrganise)->isVisible());
+    EXPECT_FALSE(widgetOf(control().fraRWLView)->isVisible());
+}
+
+TEST_F(DemoWindowTest, AViewTabListsTheViewsObjectsWithoutNodesOrUnresolvableSymbols) {
+    showTab(1);
+    EXPECT_THAT(listed(1), UnorderedElementsAreArray<std::string>(
+                               {"P-101",   "P-102",   "P-103",   "V-201",   "C-202",  "T-203",  "R-204",
+                                "E-301",   "E-302",   "E-303",   "S-205",   "P-105",  "XV-401", "XV-402",
+                                "NRV-403", "FCV-404", "MOV-405", "PSV-406", "FT-501", "LT-502", "PT-503",
+                                "TT-504",  "L-1001",  "L-1002",  "L-1003",  "L-1004", "S-1005"}));
+    EXPECT_FALSE(widgetOf(control().fraOrganise)->isVisible());
+    EXPECT_TRUE(widgetOf(control().fraRWLView)->isVisible());
+    // The two unresolvable symbols were reported in the status bar (the last one shows).
+    EXPECT_TRUE(session.window().statusBar()->currentMessage().contains("XV-407"));
+
+    showTab(3);
+    EXPECT_THAT(listed(3), UnorderedElementsAreArray<std::string>({"P-101", "P-102", "P-103", "V-201",
+                                                                   "XV-401", "XV-402", "FCV-404", "L-1001"}));
+}
+
+TEST_F(DemoWindowTest, ResizingTheStockpileDockLaysTheListOutAgain) {
+    showTab(1);
+    QWidget* frame = widgetOf(control().fraRWLView);
+    const int before = frame->height();
+    const float modelBefore = control().fraRWLView.Height();
+
+    auto& window = session.window();
+    window.resizeDocks({window.stockpileDock()}, {window.stockpileDock()->height() + 150}, Qt::Vertical);
+    ASSERT_TRUE(processUntil([&] { return frame->height() > before; }));
+    EXPECT_GT(control().fraRWLView.Height(), modelBefore);
+}
+
+TEST_F(DemoWindowTest, TheStockpileBarIsTheDock) {
+    auto bar = session.host().stockpileBar();
+    QDockWidget* dock = session.window().stockpileDock();
+    EXPECT_TRUE(bar->Visible());
+    EXPECT_EQ(bar->Height(), dock->height());
+
+    bar->setVisible(false);
+    EXPECT_FALSE(dock->toggleViewAction()->isChecked());
+    EXPECT_FALSE(bar->Visible());
+    dock->toggleViewAction()->trigger();
+    EXPECT_TRUE(bar->Visible());
+}
+
+TEST_F(DemoWindowTest, TheScreenshotIsAPictureOfTheFilledList) {
+    const QString file = QString::fromStdString(data / "stockpile.png");
+    ASSERT_TRUE(takeScreenshot(session, file));
+
+    QImage picture(file);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), session.window().size());
+    std::set<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 7) {
+        for (int x = 0; x < picture.width(); x += 7) {
+            colours.insert(picture.pixel(x, y));
+        }
+    }
+    EXPECT_GT(colours.size(), 8u); // not blank
+    EXPECT_EQ(tabBar()->currentIndex(), 1);
+}
+
+} // namespace
+} // namespace kv380::demo::test
