@@ -2,6 +2,7 @@
 
 #include "platform/convert/Convert.h"
 #include "platform/ui/MousePointer.h"
+#include "platform/ui/Pictures.h"
 #include "settings/CharSetUtils.h"
 
 namespace kv380 {
@@ -50,7 +51,7 @@ void ctlStockpile::applyDesign() {
 
     cmdRefresh.Move(0, 3960, 320, 320);
     cmdRefresh.setStyle(ui::CommandButton::Graphical);
-    cmdRefresh.setPicture("refresh");
+    cmdRefresh.setPicture(ui::picture::Refresh);
     cmdRefresh.setToolTipText("Refresh Stockpile");
 
     tmrRefreshMePlease.setEnabled(false);

@@ -1,3 +1,4 @@
+#include "platform/ui/Pictures.h"
 #include "support/StockpileHarness.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,9 @@ TEST(ControlLifecycle, ANeverAttachedControlShowsOnlyTheOptionsTab) {
     EXPECT_TRUE(h.control->fraRefresh.Visible());
     EXPECT_FALSE(h.control->fraRWLView.Visible());
     EXPECT_FALSE(h.control->fraPage.Visible());
+    // The refresh button shows the picture the renderer knows as the refresh picture.
+    EXPECT_EQ(h.control->cmdRefresh.Picture(), ui::picture::Refresh);
+    EXPECT_EQ(h.control->cmdRefresh.ToolTipText(), "Refresh Stockpile");
     EXPECT_EQ(h.reporter->count(), 0u);
 }
 
