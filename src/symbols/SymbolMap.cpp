@@ -62,7 +62,9 @@ void ctlStockpile::EnsureMapSymbolFirst(IKVPresentedObject& object, const std::s
         mapping = symbolLibraryControl(deref(m_oApplication))
                       ->GetSymbolMap(sourceClass, targetClass, mapLookupSymbol(object.Symbol(), root), false);
     }
-    if (const auto seeded = mappingWithMapSymbolFirst(dropLeadingBackslash(mapSymbol), mapping)) {
+    // mappingWithMapSymbolFirst drops the map symbol's one leading "\" itself; dropping it here as well
+    // would take the second of a leading pair too.
+    if (const auto seeded = mappingWithMapSymbolFirst(mapSymbol, mapping)) {
         SetSymbolMap(id, sourceClass, targetClass, *seeded);
     }
 }

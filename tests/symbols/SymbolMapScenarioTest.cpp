@@ -80,6 +80,20 @@ TEST(SymbolMap, TheListSeedsTheMapSymbolFirstAndNeverReorders) {
     EXPECT_EQ(h.control->GetSymbolMap("3", "PFD", "PPID"), ""); // its folder is not in the template
 }
 
+TEST(SymbolMap, OnlyOneLeadingBackslashIsDroppedFromTheMapSymbol) {
+    StockpileHarness h(
+        FakeHost::Builder()
+            .organisation("Process")
+            .view("Pumps", "PFD", "7")
+            .object({.id = "1", .key = "P-1", .symbol = "A.sym", .mapSymbol = "\\\\Blocks\\M.sym"})
+            .symbolFile("A.sym"));
+    h.host.symbolLibrary()->answerFolderInTemplate("\\Blocks", "PPID");
+    h.host.symbolLibrary()->answerSymbolMap("PFD", "PPID", "A.sym", "");
+    h.attachAndOpen();
+    h.selectTab(2);
+    EXPECT_EQ(h.control->GetSymbolMap("1", "PFD", "PPID"), "\\Blocks\\M.sym;");
+}
+
 TEST(SymbolMap, ASourceClassWithoutTargetNeverAsksAboutTemplateFolders) {
     StockpileHarness h(FakeHost::Builder()
                            .organisation("Process")
