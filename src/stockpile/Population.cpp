@@ -74,7 +74,9 @@ void ctlStockpile::DisplayTabs() {
         }
 
         m_bTabsBuilt = true;
-        TabStrip.selectTab(rememberedTab); // runs the tab change
+        // A tab position the rebuilt page no longer has (fewer views after a refresh, a shorter page) falls
+        // back to the Options tab; otherwise the Options tab would stay selected without its frames shown.
+        TabStrip.selectTab(rememberedTab <= TabStrip.tabCount() ? rememberedTab : 1); // runs the tab change
     });
 }
 

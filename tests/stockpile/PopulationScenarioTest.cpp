@@ -115,6 +115,24 @@ TEST(Population, AFailingViewNameIsReportedByDisplayTabsAndTheTabsBuiltSoFarStay
     EXPECT_TRUE(h.control->tabsBuilt());
 }
 
+TEST(Population, ARefreshThatRemovesTheShownViewsTabReturnsToTheOptionsTab) {
+    StockpileHarness h(FakeHost::Builder().organisation("Process").view("Pumps").view("Lines").view("Tanks"));
+    h.attachAndOpen();
+    h.selectTab(4);
+    h.host.views("Process")->truncate(2);
+    h.control->cmdRefresh.raiseClick();
+    h.host.completeLoads();
+    EXPECT_EQ(h.reporter->count(), 0u);
+    EXPECT_EQ(h.tabCaptions(), (std::vector<std::string>{"      Options", "Pumps", "Lines"}));
+    EXPECT_EQ(h.control->TabStrip.selectedTab(), 1);
+    EXPECT_TRUE(h.control->fraOrganise.Visible());
+    EXPECT_TRUE(h.control->fraFilter.Visible());
+    EXPECT_TRUE(h.control->fraRefresh.Visible());
+    EXPECT_FALSE(h.control->fraRWLView.Visible());
+    EXPECT_FALSE(h.control->refreshing());
+    EXPECT_EQ(h.control->MousePointer(), ui::pointer::Default);
+}
+
 TEST(Population, AFailingObjectReloadIsReportedAndTheTabStillChanges) {
     StockpileHarness h(twoOrganisations());
     h.attachAndOpen();
