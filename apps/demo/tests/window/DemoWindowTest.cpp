@@ -1,11 +1,11 @@
 // The demo as a person sees it, offscreen: the sample workspace in the stock pile's widgets.
 #include "window/DemoWindow.h"
-#include "WindowTestApp.h"
 #include "common/TempFolder.h"
 #include "control/ctlStockpile.h"
 #include "model/DemoHost.h"
 #include "model/drawing/DialogBar.h"
 #include "qt/FormView.h"
+#include "qt/QtTestApp.h"
 #include "support/TempRegistry.h"
 #include "window/DemoSession.h"
 #include "window/Screenshot.h"
@@ -25,6 +25,10 @@
 namespace kv380::demo::test {
 namespace {
 
+using qt::test::processUntil;
+// Loading the sample workspace goes through the event loop; a loaded machine may take a while.
+constexpr std::chrono::seconds kWindowWait{10};
+
 using testing::ElementsAre;
 using testing::UnorderedElementsAreArray;
 
@@ -32,7 +36,8 @@ class DemoWindowTest : public testing::Test {
 protected:
     DemoWindowTest() {
         session.start();
-        EXPECT_TRUE(processUntil([&] { return control().tabsBuilt() && tabBar()->count() >= 2; }));
+        EXPECT_TRUE(
+            processUntil([&] { return control().tabsBuilt() && tabBar()->count() >= 2; }, kWindowWait));
     }
 
     ctlStockpile& control() { return session.control(); }
@@ -61,9 +66,11 @@ protected:
     // Shows a view tab as a user does, and waits for its list.
     void showTab(int index) {
         tabBar()->setCurrentIndex(index);
-        ASSERT_TRUE(processUntil([&] {
-            return control().rwlvStockpile.exists(index) && listWidget(index)->model()->rowCount() > 0;
-        }));
+        ASSERT_TRUE(processUntil(
+            [&] {
+                return control().rwlvStockpile.exists(index) && listWidget(index)->model()->rowCount() > 0;
+            },
+            kWindowWait));
     }
 
     kv380::test::TempRegistry registry;
@@ -112,7 +119,7 @@ TEST_F(DemoWindowTest, ResizingTheStockpileDockLaysTheListOutAgain) {
 
     auto& window = session.window();
     window.resizeDocks({window.stockpileDock()}, {window.stockpileDock()->height() + 150}, Qt::Vertical);
-    ASSERT_TRUE(processUntil([&] { return frame->height() > before; }));
+    ASSERT_TRUE(processUntil([&] { return frame->height() > before; }, kWindowWait));
     EXPECT_GT(control().fraRWLView.Height(), modelBefore);
 }
 
