@@ -2,53 +2,40 @@
 #include "control/ctlStockpile.h"
 
 #include "host/IKVEventSource.h"
-#include "host/ctlSymbolLibrary.h"
-
-#include <pugixml.hpp>
 
 namespace kv380 {
 
 std::shared_ptr<DrwApplication> ctlStockpile::ApplicationObject() {
-    return m_oApplication;
+    return m_host.m_oApplication;
 }
 
 void ctlStockpile::setApplicationObject(std::shared_ptr<DrwApplication> application) {
     trap("Set ApplicationObject", [&] {
-        m_oApplication = std::move(application);
+        m_host.m_oApplication = std::move(application);
         std::shared_ptr<IKVDwgApp> dwgApp;
-        if (m_oApplication) {
-            dwgApp = as<IKVDwgApp>(m_oApplication->DatabaseServer());
-            deref(m_oWorkSpaceEvents).setWorkSpaceEvents(dwgApp->WorkspaceEventSource());
+        if (m_host.m_oApplication) {
+            dwgApp = as<IKVDwgApp>(m_host.m_oApplication->DatabaseServer());
+            deref(m_sinks.m_oWorkSpaceEvents).setWorkSpaceEvents(dwgApp->WorkspaceEventSource());
         }
         // Without an application there is no database server to ask: that failure is reported, and the
         // workspace held so far stays.
-        m_oWorkspace = deref(dwgApp).WorkspaceModel();
+        m_host.m_oWorkspace = deref(dwgApp).WorkspaceModel();
     });
 }
 
-std::shared_ptr<DrwDialogBar> ctlStockpile::DialogBar() {
-    return m_oDialogBar;
-}
-
-void ctlStockpile::setDialogBar(std::shared_ptr<DrwDialogBar> bar) {
-    m_oDialogBar = std::move(bar);
-}
-
 void ctlStockpile::SaveVisibility() {
-    settings().setStockpileVisible(deref(m_oDialogBar).Visible());
+    m_host.settings().setStockpileVisible(deref(m_host.m_oDialogBar).Visible());
 }
 
 void ctlStockpile::RestoreVisibility() {
-    deref(m_oDialogBar).setVisible(settings().StockpileVisible());
+    deref(m_host.m_oDialogBar).setVisible(m_host.settings().StockpileVisible());
 }
 
 void ctlStockpile::m_oWorkSpaceEvents_OnWorkSpaceOpen() {
-    const auto organisations = deref(m_oWorkspace).Organisations();
-    deref(m_oOrgEvents).setOrganisations(organisations);
+    const auto organisations = m_host.organisations();
+    deref(m_sinks.m_oOrgEvents).setOrganisations(organisations);
     deref(organisations).Load();
-    if (!m_oSymbolLibraryList) {
-        m_oSymbolLibraryList = symbolLibraryControl(deref(m_oApplication))->SymbolLibraryList();
-    }
+    m_symbols.fetchSymbolLibraryList();
 }
 
 void ctlStockpile::m_oWorkSpaceEvents_OnWorkSpaceConfigure() {}
@@ -67,13 +54,13 @@ void ctlStockpile::m_oWorkSpaceEvents_OnWorkSpaceClose() {
     });
     // The closed workspace's collections are let go of, so that the next organisation chosen does not
     // unload views of a workspace that no longer exists. Each sink reports its own failures.
-    deref(m_oOrgEvents).setOrganisations(nullptr);
-    deref(m_oViewsEvents).setViews(nullptr);
-    deref(m_oObjColEvents).setPresentedObjects(nullptr);
+    deref(m_sinks.m_oOrgEvents).setOrganisations(nullptr);
+    deref(m_sinks.m_oViewsEvents).setViews(nullptr);
+    deref(m_sinks.m_oObjColEvents).setPresentedObjects(nullptr);
 }
 
 void ctlStockpile::m_oOrgEvents_LoadComplete() {
-    PopulateStockpileControl();
+    m_tabs.PopulateStockpileControl();
 }
 
 } // namespace kv380

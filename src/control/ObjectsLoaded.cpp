@@ -4,36 +4,44 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/MousePointer.h"
 #include "platform/ui/MsgBoxStyle.h"
-#include "stockpile/Paging.h"
 
 namespace kv380 {
 
 void ctlStockpile::m_oObjColEvents_LoadComplete() {
-    // Every step runs, whatever the one before did: the pointer and the timer must come back.
+    // Every step runs, whatever the one before did, even when reporting a failure fails: the pointer, the
+    // timer and the refresh flag must come back.
     constexpr std::string_view context = "m_oObjColEvents_LoadComplete";
-    trap(context, [&] {
-        setMousePointer(ui::pointer::Hourglass);
-        tmrRefreshMePlease.setEnabled(false);
-    });
-    trap(context, [&] {
-        const int32_t organisationIndex = SelectedOrganisation();
-        const int32_t viewIndex = SelectedView();
-        const auto views = deref(deref(deref(m_oWorkspace).Organisations()).Item(organisationIndex)).Views();
-        if (viewIndex < 1 || viewIndex > deref(views).Count()) {
-            return;
-        }
-        const auto view = views->Item(viewIndex);
-        std::string message;
-        if (!ConvertSymbolsToAbsolutePaths(deref(view), message)) {
-            ui::currentDesktop().MsgBox(message, ui::msgbox::OKOnly + ui::msgbox::Exclamation, "Stockpile");
-        }
-        // The objects are listed all the same; those whose symbol could not be found have none now.
-        DisplaySymbols(tabPositionOfView(viewIndex, m_iCurrentPage), *view);
-    });
-    trap(context, [&] {
-        tmrRefreshMePlease.setEnabled(true);
-        m_bRefreshing = false;
-        setMousePointer(ui::pointer::Default);
+    runEveryStep({
+        [&] {
+            trap(context, [&] {
+                setMousePointer(ui::pointer::Hourglass);
+                m_refresh.timerOff();
+            });
+        },
+        [&] {
+            trap(context, [&] {
+                const int32_t organisationIndex = m_shown.SelectedOrganisation();
+                const int32_t viewIndex = m_shown.SelectedView();
+                const auto views = m_host.organisationViews(organisationIndex);
+                if (viewIndex < 1 || viewIndex > deref(views).Count()) {
+                    return;
+                }
+                const auto view = views->Item(viewIndex);
+                std::string message;
+                if (!m_symbols.ConvertSymbolsToAbsolutePaths(deref(view), message)) {
+                    ui::currentDesktop().MsgBox(message, ui::msgbox::OKOnly + ui::msgbox::Exclamation,
+                                                "Stockpile");
+                }
+                // The objects are listed all the same; those whose symbol could not be found have none now.
+                m_symbols.DisplaySymbols(m_shown.tabPositionOf(viewIndex), *view);
+            });
+        },
+        [&] {
+            trap(context, [&] {
+                m_refresh.timerOn();
+                m_refresh.refreshEnded();
+            });
+        },
     });
 }
 

@@ -1,42 +1,27 @@
 #pragma once
 
-#include "control/COrganisationsEvent.h"
-#include "control/CPresentedObjectColEvent.h"
-#include "control/CViewsEvent.h"
-#include "control/WorkspaceEvent.h"
-#include "host/DrawingApplication.h"
-#include "host/Guarded.h"
-#include "host/HostObjectModel.h"
-#include "host/IKVDwgApp.h"
+#include "control/StockpileSinks.h"
+#include "host/DrwApplication.h"
 #include "host/IKVSymbolInfo.h"
 #include "host/ObjectCollection.h"
-#include "platform/ui/CheckBox.h"
-#include "platform/ui/ComboBox.h"
-#include "platform/ui/CommandButton.h"
-#include "platform/ui/ControlArray.h"
-#include "platform/ui/Frame.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/RWListView.h"
-#include "platform/ui/TabStrip.h"
-#include "platform/ui/TextBox.h"
-#include "platform/ui/Timer.h"
-#include "platform/ui/UpDown.h"
 #include "platform/ui/UserControl.h"
-#include "settings/Settings.h"
-#include "symbols/SymbolFinder.h"
+#include "stockpile/ControlLayout.h"
+#include "stockpile/HostLinks.h"
+#include "stockpile/ListSelection.h"
+#include "stockpile/RefreshChain.h"
+#include "stockpile/ReportError.h"
+#include "stockpile/ShownView.h"
+#include "stockpile/StockpileDesign.h"
+#include "stockpile/ViewTabs.h"
+#include "symbols/StockPileSymbolMap.h"
+#include "symbols/SymbolSide.h"
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
-
-namespace pugi {
-class xml_document;
-}
 
 namespace kv380 {
 
@@ -45,16 +30,19 @@ namespace kv380 {
 // and keeps that list current. The control is its own user control: a renderer draws it, a host sets
 // ApplicationObject and DialogBar and calls its public operations.
 //
-// Every entry from outside (a control's event, a timer tick, a host event through a sink) is trapped at the
-// edge: whatever escapes a handler is reported with the handler's name and goes no further.
-class ctlStockpile : public ui::UserControl {
+// This class is the front: the public operations (each a forward to the collaborator that holds the
+// procedure), the child controls of its design, the host wiring, the lifecycle, and the boundary that traps
+// every entry from outside (a control's event, a timer tick, a host event through a sink): whatever escapes
+// a handler is reported with the handler's name and goes no further. The state and the procedures live in
+// the collaborators below, each in the folder of its subsystem.
+class ctlStockpile : public ui::UserControl, public StockpileDesign, public StockPileSymbolMap {
 public:
     // The class name, which is also the source of the control's error reports.
-    static constexpr std::string_view ClassName = "projStockpile.ctlStockpile";
+    static constexpr std::string_view ClassName = StockpileClassName;
 
     // Creates the child controls as designed and runs the start-up.
     ctlStockpile();
-    // Runs the teardown, which releases every host object.
+    // Runs the teardown, which releases every host object. Nothing thrown in it leaves the destructor.
     ~ctlStockpile() override;
 
     // --- The public interface, in slot order. ---
@@ -70,77 +58,59 @@ public:
     // Attaches the control to a drawing application: its workspace and its workspace events.
     void setApplicationObject(std::shared_ptr<DrwApplication> application);
     // Reloads the shown view's objects from the host.
-    void RefreshSymbols();
+    void RefreshSymbols() { m_symbols.RefreshSymbols(); }
     // The objects being dragged out of the list: the selection while a drag lasts, else an empty collection.
-    std::shared_ptr<ObjectCollection> DragDropObject();
+    std::shared_ptr<ObjectCollection> DragDropObject() { return m_selection.DragDropObject(); }
     // The presented objects selected in the shown view's list, read afresh.
-    std::shared_ptr<ObjectCollection> SelectedObjects();
+    std::shared_ptr<ObjectCollection> SelectedObjects() { return m_selection.SelectedObjects(); }
     // The host's pixel sizing call; x and y (pixels) are raised to 240 x 100 and written back.
-    void ResizeLayout(int32_t& x, int32_t& y);
+    void ResizeLayout(int32_t& x, int32_t& y) { m_layout.ResizeLayout(x, y); }
     // The host's dialog bar the control sits in.
-    std::shared_ptr<DrwDialogBar> DialogBar();
-    void setDialogBar(std::shared_ptr<DrwDialogBar> bar);
+    std::shared_ptr<DrwDialogBar> DialogBar() { return m_host.m_oDialogBar; }
+    void setDialogBar(std::shared_ptr<DrwDialogBar> bar) { m_host.m_oDialogBar = std::move(bar); }
     // The diagram class of the view shown: "PFD" for "All Objects", "Sim" for "All UO Objects", else the
     // view's own class; "" without a view.
-    std::string GetDiagramClass();
+    std::string GetDiagramClass() override { return m_symbols.GetDiagramClass(); }
     // The symbols chosen for an object when a diagram of one class is converted into another: relative
     // symbol paths joined by ";", the first the default; "" when none were chosen.
     std::string GetSymbolMap(const std::string& sID, const std::string& sDiagramClass,
-                             const std::string& sTarget);
+                             const std::string& sTarget) override {
+        return m_symbols.GetSymbolMap(sID, sDiagramClass, sTarget);
+    }
     // Replaces the symbols chosen for that conversion (an empty text is kept as such).
     void SetSymbolMap(const std::string& sID, const std::string& sDiagramClass, const std::string& sTarget,
-                      const std::string& sPath);
+                      const std::string& sPath) override {
+        m_symbols.SetSymbolMap(sID, sDiagramClass, sTarget, sPath);
+    }
     // Whether the view shown converts into the target class, as the Symbol Library says; false when it
     // cannot say. bSimConversion is set by the Symbol Library.
-    bool IsDiagramConversion(const std::string& sTargetClass, bool& bSimConversion);
+    bool IsDiagramConversion(const std::string& sTargetClass, bool& bSimConversion) {
+        return m_symbols.IsDiagramConversion(sTargetClass, bSimConversion);
+    }
     // The host made a drawing active: in the "By Plot Area" organisation the shown view follows it.
-    void DocumentActivated(const std::string& sDiagramClass, const std::string& sDiagramID);
-
-    // --- Child controls (the design-time form), created in this order: the tab strip first, so the
-    // frames and the refresh button lie over it. ---
-    ui::TabStrip& TabStrip;
-    ui::Frame& fraOrganise;
-    ui::ComboBox& cmbOrganiseBy;
-    ui::Label& Label4;
-    ui::Timer& tmrGenerateEvents;
-    ui::CommandButton& cmdRefresh;
-    ui::Timer& tmrRefreshMePlease;
-    ui::Frame& fraRWLView;
-    ui::ControlArray<ui::RWListView>& rwlvStockpile;
-    ui::Frame& fraFilter;
-    ui::TextBox& txtFilterBy;
-    ui::Label& Label2;
-    ui::Frame& fraRefresh;
-    ui::TextBox& txtRefreshRate;
-    ui::UpDown& UpDown1;
-    ui::CheckBox& chkAutoRefresh;
-    ui::Label& Label1;
-    ui::Frame& fraPage;
-    ui::TextBox& txtPageNo;
-    ui::UpDown& UpDown2;
-    ui::Label& Label3;
-    ui::Label& lbTotal;
-    ui::CommandButton& cmdCatchEnterKey;
+    void DocumentActivated(const std::string& sDiagramClass, const std::string& sDiagramID) {
+        m_symbols.DocumentActivated(sDiagramClass, sDiagramID);
+    }
 
     // --- State a host or test may inspect. ---
-    int32_t currentPage() const { return m_iCurrentPage; }
-    int32_t pageCount() const { return m_iPageCount; }
-    int32_t refreshRate() const { return m_lRefreshRate; }
-    bool tabsBuilt() const { return m_bTabsBuilt; }
-    bool refreshing() const { return m_bRefreshing; }
-    bool hasSymbolLibraryList() const { return m_oSymbolLibraryList != nullptr; }
-    bool dragging() const { return m_bDragging; }
+    int32_t currentPage() const { return m_shown.currentPage(); }
+    int32_t pageCount() const { return m_shown.pageCount(); }
+    int32_t refreshRate() const { return m_refresh.refreshRate(); }
+    bool tabsBuilt() const { return m_shown.tabsBuilt(); }
+    bool refreshing() const { return m_refresh.refreshing(); }
+    bool hasSymbolLibraryList() const { return m_symbols.hasSymbolLibraryList(); }
+    bool dragging() const { return m_selection.dragging(); }
     // Reads a symbol file's behaviour by placing it on a scratch drawing; nothing when that fails.
-    std::shared_ptr<IKVSymbolInfo> GetSymbolBehaviour(const std::string& strSymbolPath);
+    std::shared_ptr<IKVSymbolInfo> GetSymbolBehaviour(const std::string& strSymbolPath) {
+        return m_symbols.GetSymbolBehaviour(strSymbolPath);
+    }
     // The per-view sort flag for a view key; nothing when the view was never shown.
-    std::optional<bool> viewSortFlag(const std::string& viewKey) const;
+    std::optional<bool> viewSortFlag(const std::string& viewKey) const { return m_shown.sortFlag(viewKey); }
 
 private:
-    // The design-time settings of the children, and the connection of their events to the handlers.
-    void applyDesign();
     void wireEvents();
     // Wraps a handler for an entry from outside: what escapes it is reported under the handler's name.
-    std::function<void()> boundary(std::string_view handler, void (ctlStockpile::*procedure)());
+    std::function<void()> boundary(std::string_view handler, std::function<void()> procedure);
 
     // Lifecycle and host wiring.
     void UserControl_Initialize();
@@ -150,81 +120,18 @@ private:
     void m_oWorkSpaceEvents_OnWorkSpaceConfigure();
     void m_oWorkSpaceEvents_OnWorkSpaceClose();
     void m_oOrgEvents_LoadComplete();
-    void tmrGenerateEvents_Timer();
-    // The control's route to the common error report.
-    void ReportError(std::string_view context, const AutomationError& error);
-    // A procedure that traps and reports through ReportError with its context text.
-    template <class Body> bool trap(std::string_view context, Body&& body) {
-        return guarded(context, ClassName, static_cast<Body&&>(body));
-    }
-    bool HasNameProperty(int32_t index) const;
-    Settings& settings();
-
-    // Organisations, tabs and the filter.
-    bool PopulateStockpileControl();
-    void cmbOrganiseBy_Change();
-    void DisplayTabs();
-    void TabStrip_Click();
-    int32_t SelectedOrganisation();
-    int32_t SelectedView();
-    std::string SelectedViewKey();
-    bool InFilter(const std::string& name);
-
-    // Paging.
-    void m_oViewsEvents_LoadComplete();
-    void txtPageNo_Change();
-
-    // Refresh.
-    void cmdRefresh_Click();
-    void tmrRefreshMePlease_Timer();
-    void chkAutoRefresh_Click();
-    void txtRefreshRate_Change();
-
-    // Selection and dragging out.
-    void DeSelect(int32_t index);
-    bool SelectedObjects_Clear();
-    bool SelectedObjects_Refresh();
-    ObjectCollection& selectionCollection();
-    void rwlvStockpile_OLEStartDrag(int32_t index);
-    void rwlvStockpile_OLECompleteDrag(int32_t index);
-
-    // Layout.
-    void UserControl_Resize();
-    void ResizerwlvStockpile(int32_t index);
-    int32_t GetMyHeight();
-
-    // Symbols.
-    std::shared_ptr<IKVDwgApp> DwgApp();
     void m_oObjColEvents_LoadComplete();
-    bool ConvertSymbolsToAbsolutePaths(IKVView& view, std::string& strMessage);
-    bool ConvertSymbolPath(IKVPresentedObject& object, SymbolFinder& finder,
-                           const std::string& strRootDirectory, std::string& strMessage);
-    void DisplaySymbols(int32_t tabPosition, IKVView& view);
-    void EnsureMapSymbolFirst(IKVPresentedObject& object, const std::string& sourceClass,
-                              const std::string& targetClass);
+    void tmrGenerateEvents_Timer();
 
-    // Members, in declaration order of the original.
-    std::shared_ptr<IKVWorkspaceModel> m_oWorkspace;
-    std::unique_ptr<Settings> m_oSettings;
-    std::shared_ptr<DrwApplication> m_oApplication;
-    bool m_bTabsBuilt{false};
-    int32_t m_iPreviousTab{0};
-    std::shared_ptr<DrwDialogBar> m_oDialogBar;
-    int32_t m_lRefreshRate{0};
-    std::shared_ptr<ObjectCollection> m_colSelectedObjects;
-    std::shared_ptr<ObjectCollection> m_colDragDropObjects;
-    std::shared_ptr<pugi::xml_document> m_oSymbolLibraryList;
-    std::map<std::string, std::string> m_dictSymbolMaps;
-    std::map<std::string, bool> m_ViewSortFlags;
-    std::set<std::string> m_ViewSmallIcons;
-    bool m_bDragging{false};
-    int32_t m_iCurrentPage{1};
-    int32_t m_iPageCount{1};
-    bool m_bRefreshing{false};
-    std::unique_ptr<COrganisationsEvent> m_oOrgEvents;
-    std::unique_ptr<CViewsEvent> m_oViewsEvents;
-    std::unique_ptr<CPresentedObjectColEvent> m_oObjColEvents;
-    std::unique_ptr<WorkspaceEvent> m_oWorkSpaceEvents;
+    // The collaborators, in the order they are built (each may use those above it).
+    HostLinks m_host;
+    StockpileSinks m_sinks;
+    ShownView m_shown{*this, m_host};
+    ListSelection m_selection{*this};
+    RefreshChain m_refresh{*this, m_host, m_shown, m_sinks};
+    ControlLayout m_layout{*this, m_host};
+    SymbolSide m_symbols{*this, m_host, m_shown, m_selection, m_refresh, m_sinks};
+    ViewTabs m_tabs{*this, m_host, m_shown, m_refresh, m_selection, m_layout, m_symbols, m_sinks};
 };
 
 } // namespace kv380

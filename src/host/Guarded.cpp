@@ -2,10 +2,11 @@
 
 namespace kv380 {
 
-void reportError(const AutomationError& error, std::string_view procedure, std::optional<std::string_view> source) {
+void reportError(const AutomationError& error, std::string_view procedure,
+                 std::optional<std::string_view> source) {
     sharedErrorReporter().Report(source ? std::string(*source) : error.source(), error.description(),
-                                 error.helpFile(), error.helpContext(), error.number(), std::string(procedure),
-                                 ErrorReporter::ExclamationStyle, 0, 0);
+                                 error.helpFile(), error.helpContext(), error.number(),
+                                 std::string(procedure), ErrorReporter::ExclamationStyle, 0, 0);
 }
 
 AutomationError toAutomationError(const std::exception& e) {
@@ -13,6 +14,22 @@ AutomationError toAutomationError(const std::exception& e) {
         return *automation;
     }
     return AutomationError(err::InternalError, {}, e.what());
+}
+
+void runEveryStep(std::initializer_list<std::function<void()>> steps) {
+    std::exception_ptr first;
+    for (const auto& step : steps) {
+        try {
+            step();
+        } catch (...) {
+            if (!first) {
+                first = std::current_exception();
+            }
+        }
+    }
+    if (first) {
+        std::rethrow_exception(first);
+    }
 }
 
 } // namespace kv380

@@ -4,6 +4,8 @@
 #include "platform/AutomationError.h"
 
 #include <exception>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,5 +43,10 @@ bool guarded(std::string_view procedure, std::optional<std::string_view> source,
 template <class Body> bool guarded(std::string_view procedure, Body&& body) {
     return guarded(procedure, std::nullopt, static_cast<Body&&>(body));
 }
+
+// Runs the steps in order, each whatever the ones before did. A step that throws (a trapped step whose
+// report itself failed, say) does not keep the later steps from running; the first such exception is
+// rethrown after the last step, so a failing report still reaches the caller.
+void runEveryStep(std::initializer_list<std::function<void()>> steps);
 
 } // namespace kv380

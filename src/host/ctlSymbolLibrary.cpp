@@ -1,6 +1,6 @@
 #include "host/ctlSymbolLibrary.h"
 
-#include "host/DrawingApplication.h"
+#include "host/DrwApplication.h"
 #include "platform/AutomationError.h"
 
 namespace kv380 {

@@ -1,7 +1,7 @@
 #include "qt/Pictures.h"
 
 #include "platform/ui/MousePointer.h"
-#include "platform/ui/Pictures.h"
+#include "platform/ui/PictureNames.h"
 
 #include <QApplication>
 #include <QFileInfo>

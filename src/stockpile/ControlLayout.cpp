@@ -1,77 +1,81 @@
 // Applies the layout arithmetic to the child controls whenever the control is resized.
-#include "control/ctlStockpile.h"
+#include "stockpile/ControlLayout.h"
 
 #include "platform/ui/Desktop.h"
 #include "stockpile/Layout.h"
+#include "stockpile/ReportError.h"
 
 namespace kv380 {
 
-void ctlStockpile::UserControl_Resize() {
+ControlLayout::ControlLayout(StockpileDesign& design, HostLinks& host) : m_design(design), m_host(host) {}
+
+void ControlLayout::UserControl_Resize() {
     trap("UserControl_Resize", [&] {
         LayoutInput in;
-        in.controlWidth = Width();
-        in.controlHeight = Height();
-        in.controlInnerHeight = ScaleHeight();
-        in.tabStripLeft = TabStrip.Left();
-        in.tabStripClientTop = TabStrip.ClientTop();
-        in.cmdRefreshHeight = cmdRefresh.Height();
-        in.fraOrganiseLeft = fraOrganise.Left();
-        in.fraOrganiseTop = fraOrganise.Top();
-        in.fraOrganiseWidth = fraOrganise.Width();
-        in.fraOrganiseHeight = fraOrganise.Height();
-        in.fraFilterWidth = fraFilter.Width();
-        in.fraFilterHeight = fraFilter.Height();
-        in.fraRefreshWidth = fraRefresh.Width();
-        in.fraRefreshHeight = fraRefresh.Height();
-        in.fraPageWidth = fraPage.Width();
-        in.selectedTab = TabStrip.selectedTab();
+        in.controlWidth = m_design.owner.Width();
+        in.controlHeight = m_design.owner.Height();
+        in.controlInnerHeight = m_design.owner.ScaleHeight();
+        in.tabStripLeft = m_design.TabStrip.Left();
+        in.tabStripClientTop = m_design.TabStrip.ClientTop();
+        in.cmdRefreshHeight = m_design.cmdRefresh.Height();
+        in.fraOrganiseLeft = m_design.fraOrganise.Left();
+        in.fraOrganiseTop = m_design.fraOrganise.Top();
+        in.fraOrganiseWidth = m_design.fraOrganise.Width();
+        in.fraOrganiseHeight = m_design.fraOrganise.Height();
+        in.fraFilterWidth = m_design.fraFilter.Width();
+        in.fraFilterHeight = m_design.fraFilter.Height();
+        in.fraRefreshWidth = m_design.fraRefresh.Width();
+        in.fraRefreshHeight = m_design.fraRefresh.Height();
+        in.fraPageWidth = m_design.fraPage.Width();
+        in.selectedTab = m_design.TabStrip.selectedTab();
 
         // Each assignment in order; a refused one raises where it stands and the rest are skipped.
         const LayoutResult r = layoutControl(in);
         const auto& stop = r.stop;
         stop.raiseAt(LayoutStep::TabStrip_Top);
-        TabStrip.setTop(r.tabStripTop);
+        m_design.TabStrip.setTop(r.tabStripTop);
         stop.raiseAt(LayoutStep::TabStrip_Width);
-        TabStrip.setWidth(r.tabStripWidth);
+        m_design.TabStrip.setWidth(r.tabStripWidth);
         stop.raiseAt(LayoutStep::TabStrip_Height);
-        TabStrip.setHeight(r.tabStripHeight);
+        m_design.TabStrip.setHeight(r.tabStripHeight);
         stop.raiseAt(LayoutStep::cmdRefresh_Top);
-        cmdRefresh.setTop(r.cmdRefreshTop);
+        m_design.cmdRefresh.setTop(r.cmdRefreshTop);
         stop.raiseAt(LayoutStep::fraRWLView_Top);
-        fraRWLView.setTop(r.fraRWLViewTop);
+        m_design.fraRWLView.setTop(r.fraRWLViewTop);
         stop.raiseAt(LayoutStep::fraRWLView_Height);
-        fraRWLView.setHeight(r.fraRWLViewHeight);
+        m_design.fraRWLView.setHeight(r.fraRWLViewHeight);
         stop.raiseAt(LayoutStep::fraRWLView_Width);
-        fraRWLView.setWidth(r.fraRWLViewWidth);
+        m_design.fraRWLView.setWidth(r.fraRWLViewWidth);
         stop.raiseAt(LayoutStep::fraOrganise_Top);
-        fraOrganise.setTop(r.fraOrganiseTop);
+        m_design.fraOrganise.setTop(r.fraOrganiseTop);
         stop.raiseAt(LayoutStep::fraFilter_Left);
-        fraFilter.setLeft(r.fraFilterLeft);
+        m_design.fraFilter.setLeft(r.fraFilterLeft);
         stop.raiseAt(LayoutStep::fraFilter_Top);
-        fraFilter.setTop(r.fraFilterTop);
+        m_design.fraFilter.setTop(r.fraFilterTop);
         stop.raiseAt(LayoutStep::fraRefresh_Left);
-        fraRefresh.setLeft(r.fraRefreshLeft);
+        m_design.fraRefresh.setLeft(r.fraRefreshLeft);
         stop.raiseAt(LayoutStep::fraRefresh_Top);
-        fraRefresh.setTop(r.fraRefreshTop);
+        m_design.fraRefresh.setTop(r.fraRefreshTop);
         stop.raiseAt(LayoutStep::fraPage_Left);
-        fraPage.setLeft(r.fraPageLeft);
+        m_design.fraPage.setLeft(r.fraPageLeft);
         stop.raiseAt(LayoutStep::fraPage_Top);
-        fraPage.setTop(r.fraPageTop);
+        m_design.fraPage.setTop(r.fraPageTop);
 
         if (r.listElement != 0) {
             ResizerwlvStockpile(r.listElement);
         }
-        settings().setStockpileHeight(GetMyHeight());
+        m_host.settings().setStockpileHeight(GetMyHeight());
     });
 }
 
-void ctlStockpile::ResizerwlvStockpile(int32_t index) {
+void ControlLayout::ResizerwlvStockpile(int32_t index) {
     trap("ResizerwlvStockpile", [&] {
-        if (!HasNameProperty(index)) {
+        if (!m_design.HasNameProperty(index)) {
             return;
         }
-        ui::RWListView& list = rwlvStockpile[index];
-        const ListElementLayout r = layoutListElement(fraRWLView.Width(), fraRWLView.Height());
+        ui::RWListView& list = m_design.rwlvStockpile[index];
+        const ListElementLayout r =
+            layoutListElement(m_design.fraRWLView.Width(), m_design.fraRWLView.Height());
         r.stop.raiseAt(ListElementStep::Top);
         list.setTop(r.top);
         r.stop.raiseAt(ListElementStep::Left);
@@ -84,7 +88,7 @@ void ctlStockpile::ResizerwlvStockpile(int32_t index) {
     });
 }
 
-void ctlStockpile::ResizeLayout(int32_t& x, int32_t& y) {
+void ControlLayout::ResizeLayout(int32_t& x, int32_t& y) {
     trap("ResizeLayout", [&] {
         const ui::Desktop& desktop = ui::currentDesktop();
         const ResizeLayoutResult r = resizeLayout(x, y, desktop.TwipsPerPixelX(), desktop.TwipsPerPixelY());
@@ -94,19 +98,19 @@ void ctlStockpile::ResizeLayout(int32_t& x, int32_t& y) {
         x = r.x;
         y = r.y;
         r.stop.raiseAt(ResizeStep::Width);
-        setWidth(r.width); // each size change runs UserControl_Resize
+        m_design.owner.setWidth(r.width); // each size change runs UserControl_Resize
         r.stop.raiseAt(ResizeStep::Height);
-        setHeight(r.height);
+        m_design.owner.setHeight(r.height);
     });
 }
 
-int32_t ctlStockpile::GetMyHeight() {
+int32_t ControlLayout::GetMyHeight() {
     int32_t result = DefaultBarHeight;
     trap("GetMyHeight", [&] {
-        if (!m_oApplication) {
+        if (!m_host.m_oApplication) {
             return;
         }
-        const auto bar = m_oApplication->DialogBars("Stockpile");
+        const auto bar = m_host.m_oApplication->DialogBars("Stockpile");
         if (bar) {
             result = barHeight(static_cast<double>(bar->Height()));
         }

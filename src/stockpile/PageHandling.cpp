@@ -1,41 +1,46 @@
 // The views-loaded handler, which counts the pages, and the page-number box.
-#include "control/ctlStockpile.h"
+#include "stockpile/ViewTabs.h"
 
-#include "platform/ui/MousePointer.h"
 #include "stockpile/Paging.h"
 
 namespace kv380 {
 
-void ctlStockpile::m_oViewsEvents_LoadComplete() {
-    const auto organisation = deref(deref(m_oWorkspace).Organisations()).Item(SelectedOrganisation());
-    const int32_t count = deref(deref(organisation).Views()).Count();
-    m_iPageCount = pageCountFor(count);
-    lbTotal.setCaption(pageTotalCaption(m_iPageCount));
-    if (!keepsCurrentPage(m_bRefreshing, m_iCurrentPage, m_iPageCount)) {
-        // The page first, then the box: its change handling then finds the page unchanged.
-        m_iCurrentPage = 1;
-        txtPageNo.setText("1");
-    }
-    if (m_iPageCount > 1) {
-        fraPage.setVisible(true);
-    }
-    DisplayTabs();
-    if (TabStrip.selectedTab() == 1) {
-        m_bRefreshing = false;
-        setMousePointer(ui::pointer::Default);
+void ViewTabs::m_oViewsEvents_LoadComplete() {
+    try {
+        const auto views = m_host.organisationViews(m_shown.SelectedOrganisation());
+        const int32_t count = deref(views).Count();
+        m_shown.setPageCount(pageCountFor(count));
+        m_design.lbTotal.setCaption(pageTotalCaption(m_shown.pageCount()));
+        if (!keepsCurrentPage(m_refresh.refreshing(), m_shown.currentPage(), m_shown.pageCount())) {
+            // The page first, then the box: its change handling then finds the page unchanged.
+            m_shown.setCurrentPage(1);
+            m_design.txtPageNo.setText("1");
+        }
+        if (m_shown.pageCount() > 1) {
+            m_design.fraPage.setVisible(true);
+        }
+        DisplayTabs();
+        if (m_design.TabStrip.selectedTab() == 1) {
+            m_refresh.refreshEnded();
+        }
+    } catch (...) {
+        // Whoever reports the failure, a refresh that waited for these views must not wait any longer.
+        m_refresh.refreshEnded();
+        throw;
     }
 }
 
-void ctlStockpile::txtPageNo_Change() {
-    const PageNumberChange change = pageNumberChanged(txtPageNo.Text(), m_iPageCount, m_iCurrentPage);
+void ViewTabs::txtPageNo_Change() {
+    const PageNumberChange change =
+        pageNumberChanged(m_design.txtPageNo.Text(), m_shown.pageCount(), m_shown.currentPage());
     switch (change.kind) {
     case PageNumberChange::Kind::None:
         break;
     case PageNumberChange::Kind::Rewrite:
-        txtPageNo.setText(change.text); // runs this handling again
+        m_design.txtPageNo.setText(change.text); // runs this handling again
         break;
     case PageNumberChange::Kind::ShowPage:
-        m_iCurrentPage = change.page;
+        m_shown.setCurrentPage(change.page);
         DisplayTabs();
         break;
     }

@@ -1,15 +1,17 @@
 // A symbol file's behaviour, as the drawing application reads it from a placed symbol.
-#include "control/ctlStockpile.h"
+#include "symbols/SymbolBehaviour.h"
 
+#include "host/Guarded.h"
 #include "host/HostServices.h"
 
 namespace kv380 {
 
-std::shared_ptr<IKVSymbolInfo> ctlStockpile::GetSymbolBehaviour(const std::string& strSymbolPath) {
+std::shared_ptr<IKVSymbolInfo> GetSymbolBehaviour(const ReachDrawingApplication& application,
+                                                  const std::string& strSymbolPath) {
     std::shared_ptr<IKVSymbolInfo> result;
     std::shared_ptr<DrwDocument> scratch;
     const bool completed = guarded("ctlSymbolLibrary::GetSymbolBehaviour()", [&] {
-        scratch = deref(deref(m_oApplication).Documents()).Add(false);
+        scratch = deref(deref(application()).Documents()).Add(false);
         auto sheet = deref(scratch).Sheet("tmp");
         auto placed = deref(sheet).PlaceSymbol(0, strSymbolPath, 0.0, 0.0);
         auto info = createSymbolInfo();

@@ -1,10 +1,11 @@
 // Symbol paths made absolute, and a view's list element filled with the objects that have a symbol.
-#include "control/ctlStockpile.h"
+#include "symbols/SymbolSide.h"
 
 #include "host/IKVSymbolStore.h"
 #include "host/ctlSymbolLibrary.h"
 #include "platform/fs/Folder.h"
 #include "platform/ui/MousePointer.h"
+#include "stockpile/ReportError.h"
 #include "symbols/FileSystemUtilities.h"
 #include "symbols/SymbolMapText.h"
 #include "symbols/SymbolPathResolution.h"
@@ -29,10 +30,10 @@ std::string listItemKey(const std::string& symbol, const std::string& objectId) 
 
 } // namespace
 
-bool ctlStockpile::ConvertSymbolsToAbsolutePaths(IKVView& view, std::string& strMessage) {
+bool SymbolSide::ConvertSymbolsToAbsolutePaths(IKVView& view, std::string& strMessage) {
     bool success = true;
     const bool completed = guarded("ConvertSymbolsToAbsolutePaths", [&] {
-        const auto rootFolder = deref(deref(DwgApp()).SymbolStore()).RootFolder();
+        const auto rootFolder = deref(deref(m_host.DwgApp()).SymbolStore()).RootFolder();
         const std::string rootDirectory = AddTrailingBackslash(deref(rootFolder).Path());
         // One name index for the whole pass: the tree is walked at most once, however many symbols are
         // found only by name.
@@ -52,8 +53,8 @@ bool ctlStockpile::ConvertSymbolsToAbsolutePaths(IKVView& view, std::string& str
     return success;
 }
 
-bool ctlStockpile::ConvertSymbolPath(IKVPresentedObject& object, SymbolFinder& finder,
-                                     const std::string& strRootDirectory, std::string& strMessage) {
+bool SymbolSide::ConvertSymbolPath(IKVPresentedObject& object, SymbolFinder& finder,
+                                   const std::string& strRootDirectory, std::string& strMessage) {
     bool success = true;
     const bool completed = guarded("ctlStockpile::ConvertSymbolPath", [&] {
         const SymbolPathResolution resolution = resolveSymbolPath(object.Symbol(), strRootDirectory, finder);
@@ -72,9 +73,9 @@ bool ctlStockpile::ConvertSymbolPath(IKVPresentedObject& object, SymbolFinder& f
     return completed && success;
 }
 
-void ctlStockpile::DisplaySymbols(int32_t tabPosition, IKVView& view) {
-    if (!m_bTabsBuilt) {
-        setMousePointer(ui::pointer::Default);
+void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
+    if (!m_shown.tabsBuilt()) {
+        m_design.owner.setMousePointer(ui::pointer::Default);
         return;
     }
     ui::RWListView* list = nullptr;
@@ -82,13 +83,13 @@ void ctlStockpile::DisplaySymbols(int32_t tabPosition, IKVView& view) {
     std::string sourceClass;
     std::string targetClass;
     const bool prepared = trap("DisplaySymbols", [&] {
-        list = &rwlvStockpile[tabPosition];
+        list = &m_design.rwlvStockpile[tabPosition];
         list->clearItems();
         if (list->itemCount() != 0) {
             list = nullptr;
             return;
         }
-        symbolLibrary = symbolLibraryControl(deref(m_oApplication));
+        symbolLibrary = m_host.symbolLibrary();
         sourceClass = GetDiagramClass();
         targetClass = listTargetClass(sourceClass);
     });
@@ -105,7 +106,7 @@ void ctlStockpile::DisplaySymbols(int32_t tabPosition, IKVView& view) {
             passOver([&] {
                 const auto object = objects->Item(i);
                 const std::string key = deref(object).ObjectKey();
-                if (!InFilter(key)) {
+                if (!m_shown.InFilter(key)) {
                     return;
                 }
                 const std::string symbol = object->Symbol();
@@ -130,11 +131,11 @@ void ctlStockpile::DisplaySymbols(int32_t tabPosition, IKVView& view) {
 
     // The view's own display choices, kept per view key.
     passOver([&] {
-        const std::string viewKey = SelectedViewKey();
-        if (const auto flag = m_ViewSortFlags.find(viewKey); flag != m_ViewSortFlags.end() && flag->second) {
+        const std::string viewKey = m_shown.SelectedViewKey();
+        if (m_shown.sortFlag(viewKey).value_or(false)) {
             list->Sort();
         }
-        if (m_ViewSmallIcons.count(viewKey) != 0) {
+        if (m_shown.showsSmallIcons(viewKey)) {
             list->setView(ui::RWListView::SmallIcons);
         }
     });

@@ -1,4 +1,4 @@
-#include "platform/ui/Pictures.h"
+#include "platform/ui/PictureNames.h"
 #include "support/StockpileHarness.h"
 
 #include <gtest/gtest.h>

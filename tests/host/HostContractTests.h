@@ -9,7 +9,7 @@
 //
 // The host's workspace must hold at least one organisation, whose first view presents at least one object.
 
-#include "host/DrawingApplication.h"
+#include "host/DrwApplication.h"
 #include "host/HostObjectModel.h"
 #include "host/IKVDwgApp.h"
 #include "host/IKVEventSource.h"

@@ -1,5 +1,5 @@
 #include "host/HostServices.h"
-#include "host/DrawingApplication.h"
+#include "host/DrwApplication.h"
 #include "host/IKVSymbolInfo.h"
 #include "host/ctlSymbolLibrary.h"
 #include "support/FakeHost.h"

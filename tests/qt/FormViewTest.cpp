@@ -49,10 +49,10 @@ protected:
 };
 
 TEST_F(FormViewTest, EveryVisibleControlHasAWidgetInItsContainersWidgetAtItsTwipsPosition) {
-    for (const ui::Control* control :
-         std::vector<const ui::Control*>{&panel.fraOrganise, &panel.cmbOrganiseBy, &panel.fraRefresh,
-                                         &panel.txtRefreshRate, &panel.upDown1, &panel.chkAutoRefresh,
-                                         &panel.rwlvStockpile[1], &panel.tabStrip, &panel.cmdRefresh}) {
+    for (const ui::Control* control : std::vector<const ui::Control*>{
+             &panel.design.fraOrganise, &panel.design.cmbOrganiseBy, &panel.design.fraRefresh,
+             &panel.design.txtRefreshRate, &panel.design.UpDown1, &panel.design.chkAutoRefresh,
+             &panel.design.rwlvStockpile[1], &panel.design.TabStrip, &panel.design.cmdRefresh}) {
         QWidget* w = widget(*control);
         ASSERT_NE(w, nullptr) << control->Name();
         EXPECT_EQ(w->geometry(), expectedRect(*control)) << control->Name();
@@ -60,42 +60,43 @@ TEST_F(FormViewTest, EveryVisibleControlHasAWidgetInItsContainersWidgetAtItsTwip
             control->Container() == &panel.control ? view : widget(*control->Container());
         EXPECT_EQ(w->parentWidget(), container) << control->Name();
     }
-    EXPECT_NE(widget<QListView>(panel.rwlvStockpile[1]), nullptr);
-    EXPECT_EQ(widget<QLabel>(panel.label4)->text(), "Organise By");
-    EXPECT_FALSE(widget<QPushButton>(panel.cmdRefresh)->icon().isNull());
+    EXPECT_NE(widget<QListView>(panel.design.rwlvStockpile[1]), nullptr);
+    EXPECT_EQ(widget<QLabel>(panel.design.Label4)->text(), "Organise By");
+    EXPECT_FALSE(widget<QPushButton>(panel.design.cmdRefresh)->icon().isNull());
     // The tab strip is drawn beneath the frames that sit on it, although it was created after them.
     const QObjectList& stacking = view->children();
-    EXPECT_LT(stacking.indexOf(widget(panel.tabStrip)), stacking.indexOf(widget(panel.fraOrganise)));
+    EXPECT_LT(stacking.indexOf(widget(panel.design.TabStrip)),
+              stacking.indexOf(widget(panel.design.fraOrganise)));
 }
 
 TEST_F(FormViewTest, FramesThatTouchInTwipsTouchOnScreenWhateverTheRounding) {
     // 100 and 1100 twips are not whole pixels at any usual DPI: converting left and width separately would
     // leave a gap or an overlap.
-    panel.fraFilter.Move(100, 480, 1000, 320);
-    panel.fraRefresh.Move(1100, 480, 1000, 320);
-    const QRect left = widget(panel.fraFilter)->geometry();
-    const QRect right = widget(panel.fraRefresh)->geometry();
+    panel.design.fraFilter.Move(100, 480, 1000, 320);
+    panel.design.fraRefresh.Move(1100, 480, 1000, 320);
+    const QRect left = widget(panel.design.fraFilter)->geometry();
+    const QRect right = widget(panel.design.fraRefresh)->geometry();
     EXPECT_EQ(left.right() + 1, right.left());
-    EXPECT_EQ(left, expectedRect(panel.fraFilter));
+    EXPECT_EQ(left, expectedRect(panel.design.fraFilter));
 }
 
 TEST_F(FormViewTest, ModelChangesAppearInTheWidgets) {
-    panel.txtFilterBy.setText("P-1*");
-    panel.cmbOrganiseBy.setListIndex(1);
-    panel.chkAutoRefresh.setValue(ui::CheckBox::Grayed);
-    panel.fraFilter.setVisible(false);
-    panel.tabStrip.addTab("All Objects", "v1");
-    panel.tabStrip.selectTab(2);
-    panel.cmbOrganiseBy.AddItem("By Area", 0);
+    panel.design.txtFilterBy.setText("P-1*");
+    panel.design.cmbOrganiseBy.setListIndex(1);
+    panel.design.chkAutoRefresh.setValue(ui::CheckBox::Grayed);
+    panel.design.fraFilter.setVisible(false);
+    panel.design.TabStrip.addTab("All Objects", "v1");
+    panel.design.TabStrip.selectTab(2);
+    panel.design.cmbOrganiseBy.AddItem("By Area", 0);
 
-    EXPECT_EQ(widget<QLineEdit>(panel.txtFilterBy)->text(), "P-1*");
-    auto* combo = widget<QComboBox>(panel.cmbOrganiseBy);
+    EXPECT_EQ(widget<QLineEdit>(panel.design.txtFilterBy)->text(), "P-1*");
+    auto* combo = widget<QComboBox>(panel.design.cmbOrganiseBy);
     EXPECT_EQ(combo->count(), 3);
     EXPECT_EQ(combo->currentIndex(), 2);
     EXPECT_EQ(combo->currentText(), "By System");
-    EXPECT_EQ(widget<QCheckBox>(panel.chkAutoRefresh)->checkState(), Qt::PartiallyChecked);
-    EXPECT_TRUE(widget(panel.fraFilter)->isHidden());
-    auto* tabs = widget(panel.tabStrip)->findChild<QTabBar*>();
+    EXPECT_EQ(widget<QCheckBox>(panel.design.chkAutoRefresh)->checkState(), Qt::PartiallyChecked);
+    EXPECT_TRUE(widget(panel.design.fraFilter)->isHidden());
+    auto* tabs = widget(panel.design.TabStrip)->findChild<QTabBar*>();
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->count(), 2);
     EXPECT_EQ(tabs->tabText(1), "All Objects");
@@ -104,71 +105,71 @@ TEST_F(FormViewTest, ModelChangesAppearInTheWidgets) {
 
 TEST_F(FormViewTest, UserInputReachesTheModelThroughItsOwnCalls) {
     std::vector<std::string> changes;
-    panel.txtRefreshRate.Change = [&] { changes.push_back(panel.txtRefreshRate.Text()); };
+    panel.design.txtRefreshRate.Change = [&] { changes.push_back(panel.design.txtRefreshRate.Text()); };
     int comboClicks = 0;
-    panel.cmbOrganiseBy.Click = [&] { ++comboClicks; };
+    panel.design.cmbOrganiseBy.Click = [&] { ++comboClicks; };
     int tabClicks = 0;
-    panel.tabStrip.addTab("All Objects", "v1");
-    panel.tabStrip.Click = [&] { ++tabClicks; };
+    panel.design.TabStrip.addTab("All Objects", "v1");
+    panel.design.TabStrip.Click = [&] { ++tabClicks; };
     int refreshes = 0;
-    panel.cmdRefresh.Click = [&] { ++refreshes; };
+    panel.design.cmdRefresh.Click = [&] { ++refreshes; };
 
     // A spinner's range is 0..60, yet what is typed reaches the text box unclamped, edit by edit.
-    type(*widget(panel.txtRefreshRate), "70");
-    EXPECT_EQ(panel.txtRefreshRate.Text(), "70");
+    type(*widget(panel.design.txtRefreshRate), "70");
+    EXPECT_EQ(panel.design.txtRefreshRate.Text(), "70");
     EXPECT_EQ(changes, (std::vector<std::string>{"7", "70"}));
 
-    pressKey(*widget(panel.cmbOrganiseBy), Qt::Key_Down);
-    EXPECT_EQ(panel.cmbOrganiseBy.ListIndex(), 0);
+    pressKey(*widget(panel.design.cmbOrganiseBy), Qt::Key_Down);
+    EXPECT_EQ(panel.design.cmbOrganiseBy.ListIndex(), 0);
     EXPECT_EQ(comboClicks, 1);
 
-    widget<QCheckBox>(panel.chkAutoRefresh)->click();
-    EXPECT_EQ(panel.chkAutoRefresh.Value(), ui::CheckBox::Checked);
+    widget<QCheckBox>(panel.design.chkAutoRefresh)->click();
+    EXPECT_EQ(panel.design.chkAutoRefresh.Value(), ui::CheckBox::Checked);
 
-    auto* tabs = widget(panel.tabStrip)->findChild<QTabBar*>();
+    auto* tabs = widget(panel.design.TabStrip)->findChild<QTabBar*>();
     click(*tabs, tabs->tabRect(1).center());
-    EXPECT_EQ(panel.tabStrip.selectedTab(), 2);
+    EXPECT_EQ(panel.design.TabStrip.selectedTab(), 2);
     click(*tabs, tabs->tabRect(1).center()); // the tab already selected: Click again
     EXPECT_EQ(tabClicks, 2);
 
-    widget<QPushButton>(panel.cmdRefresh)->click();
+    widget<QPushButton>(panel.design.cmdRefresh)->click();
     EXPECT_EQ(refreshes, 1);
 }
 
 TEST_F(FormViewTest, TheSpinnerArrowsStepTheBuddyThroughTheModel) {
-    panel.txtRefreshRate.setText("5");
-    QWidget* arrows = widget(panel.upDown1);
+    panel.design.txtRefreshRate.setText("5");
+    QWidget* arrows = widget(panel.design.UpDown1);
     click(*arrows, QPoint(arrows->width() / 2, 1));
-    EXPECT_EQ(panel.txtRefreshRate.Text(), "6");
-    EXPECT_EQ(widget<QLineEdit>(panel.txtRefreshRate)->text(), "6");
+    EXPECT_EQ(panel.design.txtRefreshRate.Text(), "6");
+    EXPECT_EQ(widget<QLineEdit>(panel.design.txtRefreshRate)->text(), "6");
     click(*arrows, QPoint(arrows->width() / 2, arrows->height() - 2));
-    EXPECT_EQ(panel.txtRefreshRate.Text(), "5");
+    EXPECT_EQ(panel.design.txtRefreshRate.Text(), "5");
 }
 
 TEST_F(FormViewTest, AWidgetShowsWhatTheModelKeepsWhenAHandlerRefusesTheInput) {
     // The handler puts the box back: the widget follows the model, not the click.
-    panel.chkAutoRefresh.Click = [&] {
-        if (panel.chkAutoRefresh.Value() != ui::CheckBox::Unchecked) {
-            panel.chkAutoRefresh.setValue(ui::CheckBox::Unchecked);
+    panel.design.chkAutoRefresh.Click = [&] {
+        if (panel.design.chkAutoRefresh.Value() != ui::CheckBox::Unchecked) {
+            panel.design.chkAutoRefresh.setValue(ui::CheckBox::Unchecked);
         }
     };
-    widget<QCheckBox>(panel.chkAutoRefresh)->click();
-    EXPECT_EQ(widget<QCheckBox>(panel.chkAutoRefresh)->checkState(), Qt::Unchecked);
+    widget<QCheckBox>(panel.design.chkAutoRefresh)->click();
+    EXPECT_EQ(widget<QCheckBox>(panel.design.chkAutoRefresh)->checkState(), Qt::Unchecked);
 
-    panel.txtRefreshRate.Change = [&] {
-        if (panel.txtRefreshRate.Text() == "x") {
-            panel.txtRefreshRate.setText("0");
+    panel.design.txtRefreshRate.Change = [&] {
+        if (panel.design.txtRefreshRate.Text() == "x") {
+            panel.design.txtRefreshRate.setText("0");
         }
     };
-    type(*widget(panel.txtRefreshRate), "x");
-    EXPECT_EQ(widget<QLineEdit>(panel.txtRefreshRate)->text(), "0");
+    type(*widget(panel.design.txtRefreshRate), "x");
+    EXPECT_EQ(widget<QLineEdit>(panel.design.txtRefreshRate)->text(), "0");
 }
 
 TEST_F(FormViewTest, LoadingAnArrayElementCreatesItsWidgetAndUnloadingRemovesIt) {
-    ui::RWListView& second = panel.rwlvStockpile.Load(2);
+    ui::RWListView& second = panel.design.rwlvStockpile.Load(2);
     auto* list = widget<QListView>(second);
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->parentWidget(), widget(panel.fraRWLView));
+    EXPECT_EQ(list->parentWidget(), widget(panel.design.fraRWLView));
     EXPECT_TRUE(list->isHidden()); // loaded elements start hidden
     second.setVisible(true);
     second.Move(0, 0, 1500, 1500);
@@ -176,26 +177,26 @@ TEST_F(FormViewTest, LoadingAnArrayElementCreatesItsWidgetAndUnloadingRemovesIt)
     EXPECT_EQ(list->geometry(), expectedRect(second));
 
     QPointer<QListView> gone(list);
-    panel.rwlvStockpile.Unload(2);
+    panel.design.rwlvStockpile.Unload(2);
     EXPECT_TRUE(list->isHidden());
     flushDeferredDeletes();
     EXPECT_TRUE(gone.isNull());
     // The same index loads again into a fresh widget.
-    ui::RWListView& again = panel.rwlvStockpile.Load(2);
+    ui::RWListView& again = panel.design.rwlvStockpile.Load(2);
     EXPECT_NE(widget<QListView>(again), nullptr);
 }
 
 TEST_F(FormViewTest, TheClientTopIsMeasuredFromTheTabBarAndFollowsTheStrip) {
-    QWidget* strip = widget(panel.tabStrip);
+    QWidget* strip = widget(panel.design.TabStrip);
     auto* tabs = strip->findChild<QTabBar*>();
     ASSERT_NE(tabs, nullptr);
     const TwipsScale& s = view->scale();
     EXPECT_GT(tabs->height(), 0);
-    EXPECT_FLOAT_EQ(panel.tabStrip.ClientTop(), s.toTwipsY(strip->y() + tabs->height()));
+    EXPECT_FLOAT_EQ(panel.design.TabStrip.ClientTop(), s.toTwipsY(strip->y() + tabs->height()));
 
-    panel.tabStrip.setTop(600);
-    EXPECT_FLOAT_EQ(panel.tabStrip.ClientTop(), s.toTwipsY(strip->y() + tabs->height()));
-    EXPECT_GT(panel.tabStrip.ClientTop(), 600);
+    panel.design.TabStrip.setTop(600);
+    EXPECT_FLOAT_EQ(panel.design.TabStrip.ClientTop(), s.toTwipsY(strip->y() + tabs->height()));
+    EXPECT_GT(panel.design.TabStrip.ClientTop(), 600);
 }
 
 TEST_F(FormViewTest, AUserResizeWritesTheNewSizeBackAndRaisesOneResize) {
@@ -214,25 +215,25 @@ TEST_F(FormViewTest, AUserResizeWritesTheNewSizeBackAndRaisesOneResize) {
 
 TEST_F(FormViewTest, EnterAnywhereInTheControlGoesToTheDefaultButton) {
     int caught = 0;
-    panel.cmdCatchEnterKey.Click = [&] { ++caught; };
-    pressKey(*widget(panel.txtFilterBy), Qt::Key_Return);
+    panel.design.cmdCatchEnterKey.Click = [&] { ++caught; };
+    pressKey(*widget(panel.design.txtFilterBy), Qt::Key_Return);
     EXPECT_EQ(caught, 1);
     // Without a default button the key is left to the host.
-    panel.cmdCatchEnterKey.setDefault(false);
+    panel.design.cmdCatchEnterKey.setDefault(false);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget(panel.txtFilterBy), &enter);
+    QCoreApplication::sendEvent(widget(panel.design.txtFilterBy), &enter);
     EXPECT_EQ(caught, 1);
     EXPECT_FALSE(enter.isAccepted());
 }
 
 TEST_F(FormViewTest, ADetachedViewNoLongerObservesTheModel) {
     view->detach();
-    EXPECT_FALSE(static_cast<bool>(panel.txtFilterBy.modelChanged));
-    panel.txtFilterBy.setText("later");
-    EXPECT_EQ(view->widgetFor(panel.txtFilterBy), nullptr);
+    EXPECT_FALSE(static_cast<bool>(panel.design.txtFilterBy.modelChanged));
+    panel.design.txtFilterBy.setText("later");
+    EXPECT_EQ(view->widgetFor(panel.design.txtFilterBy), nullptr);
     // A second view can take over.
     FormView second(panel.control);
-    EXPECT_EQ(qobject_cast<QLineEdit*>(second.widgetFor(panel.txtFilterBy))->text(), "later");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(second.widgetFor(panel.design.txtFilterBy))->text(), "later");
 }
 
 } // namespace

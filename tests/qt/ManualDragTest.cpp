@@ -1,7 +1,7 @@
 #include "QtTestApp.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/MousePointer.h"
-#include "platform/ui/Pictures.h"
+#include "platform/ui/PictureNames.h"
 #include "platform/ui/RWListView.h"
 #include "platform/ui/TreeView.h"
 #include "platform/ui/UserControl.h"

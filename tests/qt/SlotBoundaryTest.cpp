@@ -30,38 +30,38 @@ protected:
 };
 
 TEST_F(SlotBoundaryTest, AHandlerErrorIsReportedOnceNamingTheQtHandlerAndGoesNoFurther) {
-    panel.cmdRefresh.Click = [] { raise(err::InvalidPropertyValue); };
-    EXPECT_NO_THROW(widget<QPushButton>(panel.cmdRefresh)->click());
+    panel.design.cmdRefresh.Click = [] { raise(err::InvalidPropertyValue); };
+    EXPECT_NO_THROW(widget<QPushButton>(panel.design.cmdRefresh)->click());
     ASSERT_EQ(reports->count(), 1U);
     EXPECT_EQ(reports->reports()[0].number, err::InvalidPropertyValue);
     EXPECT_EQ(reports->reports()[0].procedure, "QPushButton::clicked (cmdRefresh)");
 
     // The control goes on working.
     int clicks = 0;
-    panel.cmdRefresh.Click = [&] { ++clicks; };
-    widget<QPushButton>(panel.cmdRefresh)->click();
+    panel.design.cmdRefresh.Click = [&] { ++clicks; };
+    widget<QPushButton>(panel.design.cmdRefresh)->click();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(reports->count(), 1U);
 }
 
 TEST_F(SlotBoundaryTest, AnErrorInAChangeHandlerStillLeavesTheTypedTextInTheModel) {
-    panel.txtRefreshRate.Change = [] { throw std::runtime_error("handler failed"); };
-    EXPECT_NO_THROW(type(*widget<QLineEdit>(panel.txtRefreshRate), "7"));
-    EXPECT_EQ(panel.txtRefreshRate.Text(), "7");
+    panel.design.txtRefreshRate.Change = [] { throw std::runtime_error("handler failed"); };
+    EXPECT_NO_THROW(type(*widget<QLineEdit>(panel.design.txtRefreshRate), "7"));
+    EXPECT_EQ(panel.design.txtRefreshRate.Text(), "7");
     ASSERT_EQ(reports->count(), 1U);
     EXPECT_EQ(reports->reports()[0].number, err::InternalError);
     EXPECT_EQ(reports->reports()[0].procedure, "QLineEdit::textEdited (txtRefreshRate)");
 }
 
 TEST_F(SlotBoundaryTest, NeitherAFailingReportNorAForeignExceptionCrossesIntoQt) {
-    panel.chkAutoRefresh.Click = [] { raise(err::Overflow); };
+    panel.design.chkAutoRefresh.Click = [] { raise(err::Overflow); };
     reports->failWith(AutomationError(err::InternalError, "reporter", "the report failed"));
-    EXPECT_NO_THROW(widget<QCheckBox>(panel.chkAutoRefresh)->click());
+    EXPECT_NO_THROW(widget<QCheckBox>(panel.design.chkAutoRefresh)->click());
     // The box still shows what the model holds.
-    EXPECT_EQ(widget<QCheckBox>(panel.chkAutoRefresh)->checkState(), Qt::Checked);
+    EXPECT_EQ(widget<QCheckBox>(panel.design.chkAutoRefresh)->checkState(), Qt::Checked);
 
-    panel.cmdRefresh.Click = [] { throw 42; };
-    EXPECT_NO_THROW(widget<QPushButton>(panel.cmdRefresh)->click());
+    panel.design.cmdRefresh.Click = [] { throw 42; };
+    EXPECT_NO_THROW(widget<QPushButton>(panel.design.cmdRefresh)->click());
 }
 
 } // namespace

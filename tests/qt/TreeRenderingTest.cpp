@@ -1,7 +1,7 @@
 #include "QtTestApp.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/ImageList.h"
-#include "platform/ui/Pictures.h"
+#include "platform/ui/PictureNames.h"
 #include "platform/ui/TreeView.h"
 #include "qt/FormView.h"
 #include "qt/FormWindow.h"

@@ -1,6 +1,6 @@
 #include "support/FakeHostServices.h"
 
-#include "host/DrawingApplication.h"
+#include "host/DrwApplication.h"
 #include "support/FakeWorkspace.h"
 
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/DrawingApplication.h"
+#include "host/DrwApplication.h"
 #include "model/db/WorkspaceRows.h"
 #include "model/drawing/Document.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/DrawingApplication.h"
+#include "host/DrwApplication.h"
 #include "model/HostContext.h"
 #include "model/drawing/DialogBar.h"
 #include "model/drawing/Documents.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/DrawingApplication.h"
+#include "host/DrwApplication.h"
 
 #include <cstdint>
 #include <string>

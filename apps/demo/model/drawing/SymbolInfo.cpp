@@ -1,6 +1,6 @@
 #include "model/drawing/SymbolInfo.h"
 
-#include "host/DrawingApplication.h"
+#include "host/DrwApplication.h"
 #include "platform/AutomationError.h"
 
 namespace kv380::demo {

@@ -1,6 +1,6 @@
 #include "model/services/OutsideServices.h"
 #include "DemoHostFixture.h"
-#include "host/DrawingApplication.h"
+#include "host/DrwApplication.h"
 #include "host/HostServices.h"
 #include "host/IKVSymbolInfo.h"
 #include "model/db/WorkspaceDatabase.h"

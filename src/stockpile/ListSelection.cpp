@@ -1,24 +1,29 @@
 // The selection of the list elements and the bookkeeping of a drag out of the list.
-#include "control/ctlStockpile.h"
+#include "stockpile/ListSelection.h"
+
+#include "host/HostObjectModel.h"
+#include "stockpile/ReportError.h"
 
 namespace kv380 {
 
-void ctlStockpile::DeSelect(int32_t index) {
+ListSelection::ListSelection(StockpileDesign& design) : m_design(design) {}
+
+void ListSelection::DeSelect(int32_t index) {
     trap("DeSelect", [&] {
-        if (HasNameProperty(index)) {
-            rwlvStockpile[index].deselectAll();
+        if (m_design.HasNameProperty(index)) {
+            m_design.rwlvStockpile[index].deselectAll();
         }
     });
 }
 
-ObjectCollection& ctlStockpile::selectionCollection() {
+ObjectCollection& ListSelection::selectionCollection() {
     if (!m_colSelectedObjects) {
         m_colSelectedObjects = std::make_shared<ObjectCollection>();
     }
     return *m_colSelectedObjects;
 }
 
-bool ctlStockpile::SelectedObjects_Clear() {
+bool ListSelection::SelectedObjects_Clear() {
     bool result = false;
     trap("SelectedObjects_Clear", [&] {
         ObjectCollection& selection = selectionCollection();
@@ -30,15 +35,15 @@ bool ctlStockpile::SelectedObjects_Clear() {
     return result;
 }
 
-bool ctlStockpile::SelectedObjects_Refresh() {
+bool ListSelection::SelectedObjects_Refresh() {
     bool result = false;
     trap("SelectedObjects_Refresh", [&] {
         SelectedObjects_Clear();
-        const int32_t p = TabStrip.selectedTab() - 1;
+        const int32_t p = m_design.TabStrip.selectedTab() - 1;
         if (p < 1) {
             return;
         }
-        const ui::RWListView& list = rwlvStockpile[p];
+        const ui::RWListView& list = m_design.rwlvStockpile[p];
         ObjectCollection& selection = selectionCollection();
         for (int32_t i = 1; i <= list.itemCount(); ++i) {
             if (list.item(i).selected) {
@@ -50,7 +55,7 @@ bool ctlStockpile::SelectedObjects_Refresh() {
     return result;
 }
 
-std::shared_ptr<ObjectCollection> ctlStockpile::SelectedObjects() {
+std::shared_ptr<ObjectCollection> ListSelection::SelectedObjects() {
     std::shared_ptr<ObjectCollection> result;
     trap("Get SelectedObjects", [&] {
         SelectedObjects_Refresh();
@@ -60,7 +65,7 @@ std::shared_ptr<ObjectCollection> ctlStockpile::SelectedObjects() {
     return result;
 }
 
-std::shared_ptr<ObjectCollection> ctlStockpile::DragDropObject() {
+std::shared_ptr<ObjectCollection> ListSelection::DragDropObject() {
     std::shared_ptr<ObjectCollection> result;
     trap("Get DragDropObject", [&] {
         result = m_colDragDropObjects ? m_colDragDropObjects : std::make_shared<ObjectCollection>();
@@ -68,7 +73,7 @@ std::shared_ptr<ObjectCollection> ctlStockpile::DragDropObject() {
     return result;
 }
 
-void ctlStockpile::rwlvStockpile_OLEStartDrag(int32_t) {
+void ListSelection::rwlvStockpile_OLEStartDrag(int32_t) {
     trap("rwlvStockpile_OLEStartDrag", [&] {
         m_bDragging = true;
         // The selection is read afresh as the drag starts; while it lasts the host sees that collection.
@@ -76,11 +81,16 @@ void ctlStockpile::rwlvStockpile_OLEStartDrag(int32_t) {
     });
 }
 
-void ctlStockpile::rwlvStockpile_OLECompleteDrag(int32_t) {
+void ListSelection::rwlvStockpile_OLECompleteDrag(int32_t) {
     trap("rwlvStockpile_OLECompleteDrag", [&] {
         m_bDragging = false;
         m_colDragDropObjects = std::make_shared<ObjectCollection>();
     });
+}
+
+void ListSelection::release() {
+    m_colSelectedObjects.reset();
+    m_colDragDropObjects.reset();
 }
 
 } // namespace kv380
