@@ -32,6 +32,11 @@ void ctlStockpile::RestoreVisibility() {
 }
 
 void ctlStockpile::m_oWorkSpaceEvents_OnWorkSpaceOpen() {
+    // A workspace that could not be read when the application was attached (reported then) is read now:
+    // otherwise every workspace opened later would fail the same way.
+    if (!m_host.m_oWorkspace && m_host.m_oApplication) {
+        m_host.m_oWorkspace = deref(as<IKVDwgApp>(m_host.m_oApplication->DatabaseServer())).WorkspaceModel();
+    }
     const auto organisations = m_host.organisations();
     deref(m_sinks.m_oOrgEvents).setOrganisations(organisations);
     deref(organisations).Load();

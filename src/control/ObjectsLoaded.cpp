@@ -28,7 +28,8 @@ void ctlStockpile::m_oObjColEvents_LoadComplete() {
                 }
                 const auto view = views->Item(viewIndex);
                 std::string message;
-                if (!m_symbols.ConvertSymbolsToAbsolutePaths(deref(view), message)) {
+                // A failure with nothing to tell (its report is out already) shows no empty box.
+                if (!m_symbols.ConvertSymbolsToAbsolutePaths(deref(view), message) && !message.empty()) {
                     ui::currentDesktop().MsgBox(message, ui::msgbox::OKOnly + ui::msgbox::Exclamation,
                                                 "Stockpile");
                 }

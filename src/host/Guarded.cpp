@@ -9,6 +9,10 @@ void reportError(const AutomationError& error, std::string_view procedure,
                                  std::string(procedure), ErrorReporter::ExclamationStyle, 0, 0);
 }
 
+AutomationError unexpectedError() {
+    return AutomationError(err::InternalError, {}, "Unexpected error");
+}
+
 AutomationError toAutomationError(const std::exception& e) {
     if (const auto* automation = dynamic_cast<const AutomationError*>(&e)) {
         return *automation;

@@ -21,9 +21,14 @@ void reportError(const AutomationError& error, std::string_view procedure,
 // are not already one).
 AutomationError toAutomationError(const std::exception& e);
 
-// A procedure that traps and reports: runs the body; an AutomationError or standard exception is reported
-// once and the procedure ends normally, its result being whatever the body had set so far. An exception
-// thrown by Report itself propagates. Returns whether the body ran to its end.
+// What a procedure reports when something that is no exception class at all reaches it (a host's own
+// exception type): number 51, "Unexpected error".
+AutomationError unexpectedError();
+
+// A procedure that traps and reports: runs the body; whatever it throws (an AutomationError, a standard
+// exception, or anything else) is reported once and the procedure ends normally, its result being whatever
+// the body had set so far. An exception thrown by Report itself propagates. Returns whether the body ran to
+// its end.
 template <class Body>
 bool guarded(std::string_view procedure, std::optional<std::string_view> source, Body&& body) {
     std::optional<AutomationError> caught;
@@ -34,6 +39,8 @@ bool guarded(std::string_view procedure, std::optional<std::string_view> source,
         caught = e;
     } catch (const std::exception& e) {
         caught = toAutomationError(e);
+    } catch (...) {
+        caught = unexpectedError();
     }
     reportError(*caught, procedure, source);
     return false;

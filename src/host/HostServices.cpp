@@ -21,7 +21,7 @@ template <class T> std::shared_ptr<T> create(const HostFactory<T>& factory) {
     if (factory) {
         try {
             object = factory();
-        } catch (const std::exception&) {
+        } catch (...) {
             object.reset();
         }
     }

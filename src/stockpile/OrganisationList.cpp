@@ -23,6 +23,7 @@ bool ViewTabs::PopulateStockpileControl() {
 }
 
 void ViewTabs::cmbOrganiseBy_Change() {
+    bool following = false;
     trap("cmbOrganiseBy_Change", [&] {
         const int32_t n = m_shown.SelectedOrganisation();
         const auto views = m_host.organisationViews(n);
@@ -32,6 +33,28 @@ void ViewTabs::cmbOrganiseBy_Change() {
         m_sinks.setViews(views);
         deref(views).Unload();
         views->Load();
+        following = m_sinks.viewsSubscribed();
+    });
+    if (!following) {
+        // The chosen organisation's views will not arrive; the tabs still standing are another
+        // organisation's, and choosing one would show a view of this one under its caption.
+        showOptionsOnly();
+    }
+}
+
+void ViewTabs::showOptionsOnly() {
+    trap("cmbOrganiseBy_Change", [&] {
+        m_shown.setTabsBuilt(false);
+        for (int32_t index : m_design.rwlvStockpile.indexes()) {
+            if (index >= 2) {
+                m_design.rwlvStockpile.Unload(index);
+            }
+        }
+        m_design.rwlvStockpile[1].clearItems();
+        while (m_design.TabStrip.tabCount() >= 2) {
+            m_design.TabStrip.removeTab(2);
+        }
+        m_design.TabStrip.selectTab(1); // runs the tab change: the Options page
     });
 }
 

@@ -21,6 +21,11 @@ void RefreshChain::cmdRefresh_Click() {
         if (m_bRefreshing) {
             return;
         }
+        // Without a workspace (never attached, or its reading failed and was reported) nothing is ready to
+        // refresh; saying so again on every tick of the automatic refresh would flood the user.
+        if (!m_host.m_oWorkspace) {
+            return;
+        }
         if (as<IKVWorkspace>(m_host.m_oWorkspace)->Status() != kWorkspaceReady) {
             return;
         }

@@ -35,6 +35,9 @@ public:
     void TabStrip_Click();
 
 private:
+    // Leaves only the Options tab, shown, when the chosen organisation's views cannot be followed.
+    void showOptionsOnly();
+
     StockpileDesign& m_design;
     HostLinks& m_host;
     ShownView& m_shown;

@@ -26,7 +26,7 @@ std::shared_ptr<IKVSymbolInfo> GetSymbolBehaviour(const ReachDrawingApplication&
         // A failure after the scratch drawing was opened must not leave a hidden drawing behind in the host.
         try {
             scratch->Close(false);
-        } catch (const std::exception&) {
+        } catch (...) {
         }
     }
     return result;

@@ -18,7 +18,7 @@ namespace {
 template <class Step> void passOver(Step&& step) {
     try {
         step();
-    } catch (const std::exception&) {
+    } catch (...) {
     }
 }
 
@@ -32,8 +32,10 @@ std::string listItemKey(const std::string& symbol, const std::string& objectId) 
 
 bool SymbolSide::ConvertSymbolsToAbsolutePaths(IKVView& view, std::string& strMessage) {
     bool success = true;
-    const bool completed = guarded("ConvertSymbolsToAbsolutePaths", [&] {
-        const auto rootFolder = deref(deref(m_host.DwgApp()).SymbolStore()).RootFolder();
+    // Without the database server DwgApp has reported why; reporting the consequence would say it twice.
+    const auto dwgApp = m_host.DwgApp();
+    const bool completed = dwgApp && guarded("ConvertSymbolsToAbsolutePaths", [&] {
+        const auto rootFolder = deref(dwgApp->SymbolStore()).RootFolder();
         const std::string rootDirectory = AddTrailingBackslash(deref(rootFolder).Path());
         // One name index for the whole pass: the tree is walked at most once, however many symbols are
         // found only by name.

@@ -46,7 +46,7 @@ bool SymbolSide::IsDiagramConversion(const std::string& sTargetClass, bool& bSim
     try {
         const std::string sourceClass = GetDiagramClass();
         return m_host.symbolLibrary()->IsDiagramConversion(sourceClass, sTargetClass, bSimConversion);
-    } catch (const std::exception&) {
+    } catch (...) {
         return false;
     }
 }

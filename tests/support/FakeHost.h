@@ -111,7 +111,12 @@ public:
     void failAlways(const std::string& operation, std::optional<AutomationError> error = std::nullopt) {
         m_ledger->failAlways(operation, std::move(error));
     }
+    void failOnWith(const std::string& operation, int n, std::function<void()> thrower) {
+        m_ledger->failOnWith(operation, n, std::move(thrower));
+    }
     void clearFailures() { m_ledger->clearFailures(); }
+    void loseNextCompletion(const std::string& what = {}) { m_ledger->loseNextCompletion(what); }
+    void deliverNextCompletionTwice(const std::string& what = {}) { m_ledger->deliverNextCompletionTwice(what); }
     const std::vector<std::string>& calls() const { return m_ledger->calls(); }
     int callCount(const std::string& operation) const { return m_ledger->callCount(operation); }
     void clearCalls() { m_ledger->clearCalls(); }

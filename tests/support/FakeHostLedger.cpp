@@ -1,5 +1,6 @@
 #include "support/FakeHostLedger.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace kv380::test {
@@ -14,6 +15,9 @@ void FakeHostLedger::enter(const std::string& operation) {
     auto [first, last] = m_failures.equal_range(operation);
     for (auto it = first; it != last; ++it) {
         if (it->second.at == 0 || it->second.at == count) {
+            if (it->second.thrower) {
+                it->second.thrower();
+            }
             throw it->second.error;
         }
     }
@@ -23,11 +27,26 @@ void FakeHostLedger::failOn(const std::string& operation, int n, std::optional<A
     if (n < 1) {
         throw std::invalid_argument("failOn counts calls from 1");
     }
-    m_failures.emplace(operation, Failure{m_counts[operation] + n, error.value_or(injectedError(operation))});
+    m_failures.emplace(operation, Failure{m_counts[operation] + n, error.value_or(injectedError(operation)), {}});
 }
 
 void FakeHostLedger::failAlways(const std::string& operation, std::optional<AutomationError> error) {
-    m_failures.emplace(operation, Failure{0, error.value_or(injectedError(operation))});
+    m_failures.emplace(operation, Failure{0, error.value_or(injectedError(operation)), {}});
+}
+
+void FakeHostLedger::failOnWith(const std::string& operation, int n, std::function<void()> thrower) {
+    if (n < 1) {
+        throw std::invalid_argument("failOnWith counts calls from 1");
+    }
+    m_failures.emplace(operation, Failure{m_counts[operation] + n, injectedError(operation), std::move(thrower)});
+}
+
+void FakeHostLedger::loseNextCompletion(const std::string& what) {
+    m_deliveryFaults.emplace_back(what, DeliveryFault::Lost);
+}
+
+void FakeHostLedger::deliverNextCompletionTwice(const std::string& what) {
+    m_deliveryFaults.emplace_back(what, DeliveryFault::Twice);
 }
 
 int FakeHostLedger::callCount(const std::string& operation) const {
@@ -39,6 +58,19 @@ int FakeHostLedger::callCount(const std::string& operation) const {
 }
 
 void FakeHostLedger::requestLoad(std::string what, std::function<void()> complete) {
+    const auto fault = std::find_if(m_deliveryFaults.begin(), m_deliveryFaults.end(),
+                                    [&](const auto& entry) { return what.rfind(entry.first, 0) == 0; });
+    if (fault != m_deliveryFaults.end()) {
+        const DeliveryFault kind = fault->second;
+        m_deliveryFaults.erase(fault);
+        if (kind == DeliveryFault::Lost) {
+            return;
+        }
+        complete = [once = std::move(complete)] {
+            once();
+            once();
+        };
+    }
     if (m_scheduler) {
         m_scheduler->post(std::move(complete));
     } else {

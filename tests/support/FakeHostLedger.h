@@ -30,7 +30,19 @@ public:
     void failOn(const std::string& operation, int n = 1, std::optional<AutomationError> error = std::nullopt);
     // Every call of the operation from now on throws, until clearFailures.
     void failAlways(const std::string& operation, std::optional<AutomationError> error = std::nullopt);
-    void clearFailures() { m_failures.clear(); }
+    // The n-th call of the operation from now on throws whatever `thrower` throws: an exception that is not
+    // the automation error (a standard exception, or something else altogether).
+    void failOnWith(const std::string& operation, int n, std::function<void()> thrower);
+    void clearFailures() {
+        m_failures.clear();
+        m_deliveryFaults.clear();
+    }
+
+    // Faults of the host's load completions, for the next load requested of a collection whose label starts
+    // with `what` ("Organisations", "Views(Process)", "PresentedObjects(Process/..."; "" for any): its
+    // completion is never delivered, or it is delivered twice in a row.
+    void loseNextCompletion(const std::string& what = {});
+    void deliverNextCompletionTwice(const std::string& what = {});
 
     const std::vector<std::string>& calls() const { return m_calls; }
     int callCount(const std::string& operation) const;
@@ -52,7 +64,9 @@ private:
     struct Failure {
         int64_t at = 0; // the call number (of that operation) that fails; 0: every call
         AutomationError error;
+        std::function<void()> thrower; // when set, throws in place of `error`
     };
+    enum class DeliveryFault { Lost, Twice };
     struct Load {
         std::string what;
         std::function<void()> complete;
@@ -61,6 +75,7 @@ private:
     std::vector<std::string> m_calls;
     std::map<std::string, int64_t> m_counts;
     std::multimap<std::string, Failure> m_failures;
+    std::vector<std::pair<std::string, DeliveryFault>> m_deliveryFaults;
     int32_t m_nextCookie = 1;
     std::deque<Load> m_loads;
     std::shared_ptr<Scheduler> m_scheduler;

@@ -69,6 +69,9 @@ public:
     // How many queued answers, modal scripts and menu choices have not been used.
     std::size_t unusedScript() const;
 
+    // Message boxes nobody scripted get their default answer instead of failing the test (for sweeps that
+    // cannot tell in advance which failures show one).
+    void acceptUnscriptedMessageBoxes(bool accept) { m_acceptUnscripted = accept; }
     void setSystemDefaultLCID(int32_t lcid) { m_lcid = lcid; }
     void setTwipsPerPixel(float x, float y);
 
@@ -108,6 +111,7 @@ private:
     float m_twipsPerPixelX{15.0F};
     float m_twipsPerPixelY{15.0F};
     int32_t m_lcid{1033};
+    bool m_acceptUnscripted{false};
 };
 
 // Installs a ScriptedDesktop and its ManualScheduler as the process's for one test, and puts the defaults
