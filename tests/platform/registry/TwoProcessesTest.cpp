@@ -1,4 +1,5 @@
 #include "platform/registry/RegistryApi.h"
+#include "support/ChildProcess.h"
 #include "support/TempRegistry.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ extern char** environ;
 namespace kv380::registry {
 namespace {
 
+using test::ChildProcess;
 using test::TempRegistry;
 
 #ifdef KV380_REGISTRY_WRITER
@@ -84,9 +86,46 @@ TEST_P(TwoProcesses, WritingIntoOneHiveAtTheSameTimeLosesNoWrite) {
 
 INSTANTIATE_TEST_SUITE_P(BothHives, TwoProcesses, ::testing::Values(HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE));
 
+class LockedHive : public ::testing::TestWithParam<HKEY> {};
+
+TEST_P(LockedHive, AWriteThatCannotStartPastTheWaitIsBusyStoresNothingAndReadsGoOn) {
+    TempRegistry reg;
+    const HKEY root = GetParam();
+    const std::string hive = root == HKEY_CURRENT_USER ? reg.userHive() : reg.machineHive();
+    reg.setText(root, "Software\\Vendor", "Name", "before");
+
+    ChildProcess holder({KV380_REGISTRY_WRITER, "hold", root == HKEY_CURRENT_USER ? "HKCU" : "HKLM", hive});
+    ASSERT_TRUE(holder.started());
+    ASSERT_EQ(holder.readLine(), "held");
+    {
+        WriteTransaction transaction(root); // waits out the busy timeout
+        EXPECT_EQ(transaction.status(), ERROR_BUSY);
+        EXPECT_EQ(transaction.commit(), ERROR_BUSY);
+    }
+    // Reading does not wait for a writer.
+    const auto during = reg.value(root, "Software\\Vendor", "Name");
+    ASSERT_TRUE(during);
+    EXPECT_EQ(during->text(), "before");
+    EXPECT_EQ(reg.logLines().size(), 1u);
+    EXPECT_NE(reg.logLines().at(0).find("starting a write failed"), std::string::npos);
+
+    holder.closeInput();
+    EXPECT_EQ(holder.wait(), 0);
+    reg.setText(root, "Software\\Vendor", "Name", "after");
+    const auto after = reg.value(root, "Software\\Vendor", "Name");
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->text(), "after");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothHives, LockedHive, ::testing::Values(HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE));
+
 #else
 
 TEST(TwoProcesses, WritingIntoOneHiveAtTheSameTimeLosesNoWrite) {
+    GTEST_SKIP() << "built without the writer program";
+}
+
+TEST(LockedHive, AWriteThatCannotStartPastTheWaitIsBusyStoresNothingAndReadsGoOn) {
     GTEST_SKIP() << "built without the writer program";
 }
 
