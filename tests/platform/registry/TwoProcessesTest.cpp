@@ -1,4 +1,5 @@
 #include "platform/registry/RegistryApi.h"
+#include "registry_writer/ReportedValues.h"
 #include "support/ChildProcess.h"
 #include "support/TempRegistry.h"
 
@@ -82,6 +83,30 @@ TEST_P(TwoProcesses, WritingIntoOneHiveAtTheSameTimeLosesNoWrite) {
     }
     EXPECT_EQ(missing, 0);
     EXPECT_EQ(reg.value(root, "Software\\Race", "Started")->text(), "yes");
+}
+
+TEST_P(TwoProcesses, AnOpenHiveReadsWhatAnotherProcessHasJustCommitted) {
+    TempRegistry reg;
+    const HKEY root = GetParam();
+    const std::string hive = root == HKEY_CURRENT_USER ? reg.userHive() : reg.machineHive();
+    // This process has the hive open and has read from it, finding nothing yet.
+    reg.setText(root, "Software\\Crash", "Started", "yes");
+    for (int i = 0; i < 4; ++i) {
+        const auto value = test::reportedValue("x", i);
+        ASSERT_FALSE(reg.value(root, value.key, value.name));
+    }
+
+    ChildProcess writer(
+        {KV380_REGISTRY_WRITER, "report", root == HKEY_CURRENT_USER ? "HKCU" : "HKLM", hive, "x"});
+    ASSERT_TRUE(writer.started());
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_EQ(writer.readLine(), std::to_string(i));
+        const auto expected = test::reportedValue("x", i);
+        ReadTransaction reading(root);
+        const auto stored = reg.value(root, expected.key, expected.name);
+        ASSERT_TRUE(stored) << "value " << i;
+        EXPECT_EQ(stored->data, expected.data);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothHives, TwoProcesses, ::testing::Values(HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE));
