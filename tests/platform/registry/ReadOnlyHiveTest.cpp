@@ -139,6 +139,28 @@ TEST_P(ReadOnlyFolder, AFileThatCannotBeWrittenInAFolderThatCanLeavesNoFilesBehi
     EXPECT_EQ(linesWith(reg.logLines(), "cannot be written").size(), 1u);
 }
 
+TEST_P(ReadOnlyFolder, ANameWithCharactersThatMeanSomethingInAUriIsReadAsItStands) {
+    const std::string folder = reg.folder() + "/a b%41?x=1#c";
+    const std::string moved = folder + "/hive.sqlite";
+    std::filesystem::create_directory(folder);
+    std::filesystem::rename(hive(), moved);
+    ASSERT_EQ(::chmod(moved.c_str(), 0444), 0);
+    if (root == HKEY_CURRENT_USER) {
+        reg.pointUserHiveAt(moved);
+    } else {
+        reg.pointMachineHiveAt(moved);
+    }
+    {
+        WithoutFileOverrides asAnyUser;
+        if (!asAnyUser.active()) {
+            GTEST_SKIP() << "cannot make file modes count for this process";
+        }
+        EXPECT_EQ(textOf(reg, root, "Name"), "kept");
+        resetForTests();
+    }
+    EXPECT_EQ(filesIn(folder), std::vector<std::string>{"hive.sqlite"});
+}
+
 INSTANTIATE_TEST_SUITE_P(BothHives, ReadOnlyFolder, ::testing::Values(HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE));
 
 // A WAL hive whose last writes are still in its "-wal" file, because another process has it open.
