@@ -42,6 +42,9 @@ int32_t fromBytes(const BYTE (&bytes)[4]) {
 int32_t probeAndWrite(HKEY hKeyRoot, const std::string& strSubKey, const std::string& strValueName,
                       DWORD type, const BYTE* data, DWORD size, bool overwriteLonger) {
     WriteTransaction transaction(hKeyRoot);
+    if (const LONG begun = transaction.status(); begun != ERROR_SUCCESS) {
+        return begun; // another process holds the hive (or it failed): nothing is written
+    }
     HKEY key = 0; // stays 0 when the create fails: the probe then reports an invalid handle
     KeyCloser closer(key);
     DWORD disposition = 0;
@@ -92,6 +95,8 @@ bool QueryRegLongValue(HKEY hKey, const std::string& strValueName, int32_t& lVal
 
 bool GetRegLongValue(HKEY& hKeyRoot, std::string& strSubKey, int32_t& lValue, std::string& strValueName) {
     try {
+        // Opening the key and reading its value see one state of the hive, under one lock.
+        ReadTransaction reading(hKeyRoot);
         HKEY key = 0;
         if (RegOpenKeyExA(hKeyRoot, strSubKey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
             return false;
@@ -106,6 +111,7 @@ bool GetRegLongValue(HKEY& hKeyRoot, std::string& strSubKey, int32_t& lValue, st
 bool QueryRegStringValue(HKEY hKey, const std::string& strSubKey, std::string& strValue,
                          const std::string& strValueName) {
     try {
+        ReadTransaction reading(hKey);
         HKEY key = 0;
         if (RegOpenKeyExA(hKey, strSubKey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
             return false;

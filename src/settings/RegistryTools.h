@@ -41,7 +41,8 @@ bool QueryRegStringValue(HKEY hKey, const std::string& strSubKey, std::string& s
                          const std::string& strValueName);
 
 // Writes a REG_DWORD, creating the key path as needed, unless a value of more than 4 bytes is stored under
-// the name. The registry status: 0 written, 234 a longer value left in place, else the failure.
+// the name. The registry status: 0 written, 234 a longer value left in place, else the failure, for example
+// 170 when another process held the hive past the busy timeout (nothing is written then).
 int32_t SetRegLongValue(HKEY hKeyRoot, const std::string& strSubKey, const std::string& strValueName,
                         int32_t lValue);
 

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <iterator>
 #include <random>
 #include <thread>
 #include <unistd.h>
@@ -28,6 +29,24 @@ constexpr const char* SchemaSql =
     "CREATE TABLE IF NOT EXISTS vals(key INTEGER NOT NULL REFERENCES keys(id), folded BLOB NOT NULL,"
     " name BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL, PRIMARY KEY(key, folded));"
     "INSERT OR IGNORE INTO keys(id, path, name) VALUES(1, x'', x'');";
+
+// The kept statements' texts, in the order of Hive::Sql.
+constexpr const char* KeptSql[] = {
+    "BEGIN",
+    // IMMEDIATE takes the write lock at once, so the busy timeout applies; a deferred transaction that
+    // reads first could not wait for it later.
+    "BEGIN IMMEDIATE",
+    "COMMIT",
+    "ROLLBACK",
+    "SAVEPOINT kv380_write",
+    "RELEASE kv380_write",
+    "ROLLBACK TO kv380_write",
+    "SELECT id FROM keys WHERE path = ?1",
+    "INSERT INTO keys(path, name) VALUES(?1, ?2) ON CONFLICT(path) DO NOTHING",
+    "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2",
+    "INSERT INTO vals(key, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
+    " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data",
+};
 
 LONG statusOf(int rc) {
     switch (rc & 0xff) {
@@ -145,20 +164,76 @@ void Hive::open() {
 }
 
 bool Hive::openDatabase() {
-    int rc = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, vfsName());
-    if (rc != SQLITE_OK) {
+    m_readOnlyNote.clear();
+    std::string why;
+    if (mayWrite(m_path, why)) {
+        std::string error;
+        if (connect(m_path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, error)) {
+            if (sqlite3_db_readonly(m_db, "main") == 0) {
+                m_writable = true;
+                return true;
+            }
+            why = "the file cannot be written";
+        } else {
+            why = "cannot open it for writing: " + error;
+        }
         closeDatabase();
-        rc = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READONLY, vfsName());
     }
+    return openReadOnly(why);
+}
+
+// Read-only, the hive must not need side files it cannot make, nor leave any behind owned by this process
+// where its owner would meet them.
+bool Hive::openReadOnly(const std::string& why) {
+    // A WAL file is read through an index file beside it. Without a "-wal" file (or with an empty one)
+    // everything committed is in the file itself, so it is read as a file that does not change: no side
+    // files, no locks.
+    bool unchanging = inWalMode(m_path) && !holdsData(m_path + "-wal");
+    std::string detail;
+    for (;;) {
+        const std::string uri = fileUri(m_path) + (unchanging ? "?mode=ro&immutable=1" : "?mode=ro");
+        std::string error;
+        if (!connect(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, error)) {
+            becomeUnavailable("cannot open it (" + why + "): " + error);
+            return false;
+        }
+        int rc = SQLITE_OK;
+        {
+            Statement probe(m_db, "SELECT count(*) FROM sqlite_master");
+            rc = probe.step();
+        }
+        if (rc == SQLITE_ROW || (rc & 0xff) == SQLITE_BUSY || isDamage(rc)) {
+            break; // readable, or busy for now, or damaged: the caller's check decides
+        }
+        if (unchanging || !inWalMode(m_path)) {
+            becomeUnavailable(std::string("cannot be written (") + why +
+                              ") and cannot be read: " + sqlite3_errmsg(m_db));
+            return false;
+        }
+        // A "-wal" file whose index cannot be made beside it: what the file itself holds can still be read.
+        closeDatabase();
+        unchanging = true;
+        detail = ", without the last changes still in " + m_path + "-wal";
+    }
+    m_readOnlyNote = std::string(hiveName(m_id)) + " hive " + m_path + " cannot be written (" + why +
+                     "): its values are read" +
+                     (unchanging ? " as the file holds them" + detail +
+                                       " (changes others make while it is open may not be seen)"
+                                 : std::string()) +
+                     ", writes are refused";
+    return true;
+}
+
+// Opens the connection; on failure closes it again, with the reason in `error`.
+bool Hive::connect(const std::string& name, int flags, std::string& error) {
+    const int rc = sqlite3_open_v2(name.c_str(), &m_db, flags, vfsName());
     if (rc != SQLITE_OK) {
-        const std::string why = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
-        becomeUnavailable("cannot open it: " + why);
+        error = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
+        closeDatabase();
         return false;
     }
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_handler(m_db, waitForLock, nullptr);
-    // SQLite opens a file it may not write read-only; that is how a hive that cannot be written shows.
-    m_writable = sqlite3_db_readonly(m_db, "main") == 0;
     return true;
 }
 
@@ -227,14 +302,15 @@ void Hive::prepareSchema() {
         }
         if (statusOf(rc) == ERROR_ACCESS_DENIED) {
             m_writable = false;
+            m_readOnlyNote = std::string(hiveName(m_id)) + " hive " + m_path + " cannot be written (" +
+                             sqlite3_errmsg(m_db) + "): its values are read, writes are refused";
         } else if (rc != SQLITE_OK) {
             logProblem(std::string(hiveName(m_id)) + " hive " + m_path +
                        ": cannot prepare it: " + sqlite3_errmsg(m_db));
         }
     }
-    if (!m_writable) {
-        logProblem(std::string(hiveName(m_id)) + " hive " + m_path +
-                   " cannot be written: its values are read, writes are refused");
+    if (!m_readOnlyNote.empty()) {
+        logProblem(m_readOnlyNote);
     }
     m_schema = hasSchema();
     exec("PRAGMA foreign_keys=ON");
@@ -246,6 +322,10 @@ bool Hive::hasSchema() {
 }
 
 void Hive::closeDatabase() {
+    for (sqlite3_stmt*& kept : m_statements) {
+        sqlite3_finalize(kept);
+        kept = nullptr;
+    }
     sqlite3_close_v2(m_db);
     m_db = nullptr;
     m_writable = false;
@@ -268,6 +348,22 @@ int Hive::exec(const char* sql) {
     return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
 }
 
+Statement Hive::statement(Sql which) {
+    static_assert(std::size(KeptSql) == SqlCount);
+    sqlite3_stmt*& kept = m_statements[which];
+    int rc = SQLITE_OK;
+    if (!kept) {
+        rc = sqlite3_prepare_v3(m_db, KeptSql[which], -1, SQLITE_PREPARE_PERSISTENT, &kept, nullptr);
+    }
+    return Statement(kept, rc);
+}
+
+int Hive::run(Sql which) {
+    Statement s = statement(which);
+    const int rc = s.step();
+    return rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : rc;
+}
+
 LONG Hive::findKey(const std::string& path, int64_t& keyId) {
     if (path.empty()) {
         keyId = RootKey;
@@ -276,7 +372,7 @@ LONG Hive::findKey(const std::string& path, int64_t& keyId) {
     if (!m_schema) {
         return ERROR_FILE_NOT_FOUND;
     }
-    Statement s(m_db, "SELECT id FROM keys WHERE path = ?1");
+    Statement s = statement(FindKey);
     const int rc = s.bind(1, foldCase(path)).step();
     if (rc == SQLITE_ROW) {
         keyId = s.integer(0);
@@ -298,7 +394,7 @@ LONG Hive::createKey(const std::vector<std::string>& names, int64_t& keyId, bool
     int rc = SQLITE_DONE;
     for (const auto& name : names) {
         path = appendKeyPath(path, foldCase(name));
-        Statement insert(m_db, "INSERT INTO keys(path, name) VALUES(?1, ?2) ON CONFLICT(path) DO NOTHING");
+        Statement insert = statement(InsertKey);
         rc = insert.bind(1, path).bind(2, name).step();
         if (rc != SQLITE_DONE) {
             break;
@@ -306,7 +402,7 @@ LONG Hive::createKey(const std::vector<std::string>& names, int64_t& keyId, bool
         created = sqlite3_changes(m_db) > 0;
     }
     if (rc == SQLITE_DONE) {
-        Statement select(m_db, "SELECT id FROM keys WHERE path = ?1");
+        Statement select = statement(FindKey);
         rc = select.bind(1, path).step();
         keyId = select.integer(0);
     }
@@ -321,7 +417,7 @@ LONG Hive::readValue(int64_t keyId, std::string_view name, StoredValue& value) {
     if (!m_schema) {
         return ERROR_FILE_NOT_FOUND;
     }
-    Statement s(m_db, "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2");
+    Statement s = statement(ReadValue);
     const int rc = s.bind(1, keyId).bind(2, foldCase(name)).step();
     if (rc == SQLITE_ROW) {
         value.type = static_cast<DWORD>(s.integer(0));
@@ -336,15 +432,16 @@ LONG Hive::writeValue(int64_t keyId, std::string_view name, DWORD type, const BY
     if (const LONG status = beginWrite(); status != ERROR_SUCCESS) {
         return status;
     }
-    Statement upsert(m_db,
-                     "INSERT INTO vals(key, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
-                     " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
-    const int rc = upsert.bind(1, keyId)
-                       .bind(2, foldCase(name))
-                       .bind(3, name)
-                       .bind(4, int64_t{type})
-                       .bind(5, data, size)
-                       .step();
+    int rc = SQLITE_DONE;
+    {
+        Statement upsert = statement(WriteValue);
+        rc = upsert.bind(1, keyId)
+                 .bind(2, foldCase(name))
+                 .bind(3, name)
+                 .bind(4, int64_t{type})
+                 .bind(5, data, size)
+                 .step();
+    }
     const LONG status = rc == SQLITE_DONE ? ERROR_SUCCESS : failed("writing a value", rc);
     const LONG ended = endWrite(status == ERROR_SUCCESS);
     return status != ERROR_SUCCESS ? status : ended;
@@ -357,10 +454,13 @@ LONG Hive::beginWrite() {
     if (!m_schema) {
         return ERROR_REGISTRY_IO_FAILED; // a hive that could not be prepared; already logged
     }
+    if (m_reading && m_scopes.empty()) {
+        // A write inside a read: the read's snapshot cannot be written from, so it ends here and the write
+        // waits for the lock in a transaction of its own.
+        endRead();
+    }
     const bool outer = sqlite3_get_autocommit(m_db) != 0;
-    // IMMEDIATE takes the write lock at once, so the busy timeout applies; a deferred transaction that
-    // reads first could not wait for it later.
-    const int rc = exec(outer ? "BEGIN IMMEDIATE" : "SAVEPOINT kv380_write");
+    const int rc = run(outer ? BeginImmediate : Savepoint);
     if (rc != SQLITE_OK) {
         return failed("starting a write", rc);
     }
@@ -377,22 +477,40 @@ LONG Hive::endWrite(bool keep) {
     }
     if (outer) {
         if (!keep) {
-            exec("ROLLBACK");
+            run(Rollback);
             return ERROR_SUCCESS;
         }
-        const int rc = exec("COMMIT");
+        const int rc = run(Commit);
         if (rc == SQLITE_OK) {
             return ERROR_SUCCESS;
         }
         const LONG status = failed("committing a write", rc);
-        exec("ROLLBACK");
+        run(Rollback);
         return status;
     }
     if (!keep) {
-        exec("ROLLBACK TO kv380_write");
+        run(RollbackToSavepoint);
     }
-    const int rc = exec("RELEASE kv380_write");
+    const int rc = run(Release);
     return rc == SQLITE_OK ? ERROR_SUCCESS : failed("ending a write", rc);
+}
+
+bool Hive::beginRead() {
+    if (!m_schema || !sqlite3_get_autocommit(m_db) || run(Begin) != SQLITE_OK) {
+        return false;
+    }
+    m_reading = true;
+    return true;
+}
+
+void Hive::endRead() {
+    if (!m_reading) {
+        return;
+    }
+    m_reading = false;
+    if (m_db && !sqlite3_get_autocommit(m_db)) {
+        run(Commit);
+    }
 }
 
 } // namespace kv380::registry

@@ -2,13 +2,16 @@
 
 #include "platform/registry/HivePaths.h"
 #include "platform/registry/RegistryApi.h"
+#include "platform/registry/Statement.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace kv380::registry {
 
@@ -20,9 +23,13 @@ struct StoredValue {
 // One hive: a SQLite file holding keys (by case-folded path) and their typed values as bytes.
 //
 // Opening never fails outright. A file that is not a hive (not SQLite, truncated, another program's
-// database) is set aside and a fresh hive started; a file that cannot be written is read and refuses writes;
-// a hive whose folder cannot be made or whose file cannot be opened reads as empty and refuses writes.
-// Each such problem is one line through logProblem.
+// database) is set aside and a fresh hive started; a hive whose file or folder cannot be written is opened
+// read-only, so that reading it needs no side files, and refuses writes; a hive whose folder cannot be made
+// or whose file cannot be opened reads as empty and refuses writes. Each such problem is one line through
+// logProblem.
+//
+// The statements a hive runs are prepared once and kept while it is open. Nothing read is kept between
+// calls: every read asks the file, so it sees what other processes committed.
 //
 // Statuses are the registry's: 0, 2 for a missing key or value, 5 for a hive that cannot be written.
 class Hive {
@@ -58,11 +65,34 @@ public:
     LONG beginWrite();
     LONG endWrite(bool keep);
 
+    // A read transaction, so that the reads until endRead see one state of the hive and take its lock once.
+    // Nothing (and false) inside another transaction or on a hive that is not open; endRead only after a
+    // beginRead that answered true.
+    bool beginRead();
+    void endRead();
+
 private:
     enum class Check { Usable, Damaged, Foreign };
+    // The statements kept prepared, one slot each.
+    enum Sql {
+        Begin,
+        BeginImmediate,
+        Commit,
+        Rollback,
+        Savepoint,
+        Release,
+        RollbackToSavepoint,
+        FindKey,
+        InsertKey,
+        ReadValue,
+        WriteValue,
+        SqlCount
+    };
 
     void open();
     bool openDatabase();
+    bool openReadOnly(const std::string& why);
+    bool connect(const std::string& name, int flags, std::string& error);
     Check check();
     bool recoverFromDamage(const std::string& what);
     void chooseJournal();
@@ -72,6 +102,10 @@ private:
     void becomeUnavailable(const std::string& reason);
     LONG failed(const std::string& action, int rc);
     int exec(const char* sql);
+    // A kept statement, prepared on first use.
+    Statement statement(Sql which);
+    // Runs a kept statement that returns no rows: SQLITE_OK or the error.
+    int run(Sql which);
 
     HiveId m_id;
     std::string m_path;
@@ -79,8 +113,13 @@ private:
     sqlite3* m_db{nullptr};
     bool m_writable{false};
     bool m_schema{false};
+    // What the log says of a hive opened read-only; empty for one that can be written.
+    std::string m_readOnlyNote;
+    std::array<sqlite3_stmt*, SqlCount> m_statements{};
     // One entry per open write scope: true for the scope that began the transaction itself.
     std::vector<bool> m_scopes;
+    // Whether beginRead began the open transaction.
+    bool m_reading{false};
 };
 
 } // namespace kv380::registry

@@ -1,5 +1,6 @@
 #include "platform/registry/HiveFile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -79,6 +80,53 @@ std::string timestamp() {
 }
 
 } // namespace
+
+bool mayWrite(const std::string& path, std::string& why) {
+    // The effective ids and capabilities, which are what opening the file will meet.
+    const std::string folder = parentOf(path);
+    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        why = "its folder " + folder + " cannot be written: " + std::strerror(errno);
+        return false;
+    }
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) {
+        why = std::string("the file cannot be written: ") + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+bool holdsData(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && st.st_size > 0;
+}
+
+bool inWalMode(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    // Bytes 18 and 19 are the file format's write and read versions: 2 for WAL, 1 for a rollback journal.
+    unsigned char versions[2]{};
+    const ssize_t got = ::pread(fd, versions, sizeof versions, 18);
+    ::close(fd);
+    return got == 2 && versions[0] == 2;
+}
+
+std::string fileUri(const std::string& path) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) || (c != '\0' && std::strchr("/-._~", c))) {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += hex[byte >> 4];
+            uri += hex[byte & 15];
+        }
+    }
+    return uri;
+}
 
 bool ensureParentFolder(const std::string& filePath, mode_t mode, std::string& reason) {
     const std::string folder = parentOf(filePath);

@@ -10,6 +10,19 @@ namespace kv380::registry {
 // Creates the folder that holds a file, with any missing parents. On failure: false and the reason.
 bool ensureParentFolder(const std::string& filePath, mode_t mode, std::string& reason);
 
+// Whether this process may write the hive: change its file (or create it) and create the journal or WAL
+// files beside it. When not: false and why, as the log says it.
+bool mayWrite(const std::string& path, std::string& why);
+
+// Whether a SQLite file's header says it is in WAL mode.
+bool inWalMode(const std::string& path);
+
+// Whether a file exists and holds at least one byte.
+bool holdsData(const std::string& path);
+
+// A file path as a SQLite URI ("file:" and the path, with the characters a URI reserves escaped).
+std::string fileUri(const std::string& path);
+
 enum class FileLook { Missing, Empty, SqliteHeader, NotSqlite, Unreadable };
 
 // What the first bytes of a file say: a missing or empty file is a new hive; anything else must start with

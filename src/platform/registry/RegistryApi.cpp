@@ -192,14 +192,16 @@ struct WriteTransaction::State {
     std::unique_lock<std::recursive_mutex> lock{registry().mutex};
     Hive* hive{nullptr};
     bool active{false};
+    LONG status{ERROR_SUCCESS};
 };
 
 WriteTransaction::WriteTransaction(HKEY hKey) : m_state(std::make_unique<State>()) {
     if (const auto key = registry().handles.resolve(hKey)) {
         m_state->hive = &hiveOf(key->hive);
-        // A hive that cannot be written, or stays locked, starts nothing here: the calls inside then fail
-        // with their own statuses.
-        m_state->active = m_state->hive->beginWrite() == ERROR_SUCCESS;
+        if (m_state->hive->writable()) {
+            m_state->status = m_state->hive->beginWrite();
+            m_state->active = m_state->status == ERROR_SUCCESS;
+        }
     }
 }
 
@@ -209,12 +211,34 @@ WriteTransaction::~WriteTransaction() {
     }
 }
 
+LONG WriteTransaction::status() const {
+    return m_state->status;
+}
+
 LONG WriteTransaction::commit() {
     if (!m_state->active) {
-        return ERROR_SUCCESS;
+        return m_state->status;
     }
     m_state->active = false;
     return m_state->hive->endWrite(true);
+}
+
+struct ReadTransaction::State {
+    std::unique_lock<std::recursive_mutex> lock{registry().mutex};
+    Hive* hive{nullptr};
+};
+
+ReadTransaction::ReadTransaction(HKEY hKey) : m_state(std::make_unique<State>()) {
+    if (const auto key = registry().handles.resolve(hKey)) {
+        Hive& hive = hiveOf(key->hive);
+        m_state->hive = hive.beginRead() ? &hive : nullptr;
+    }
+}
+
+ReadTransaction::~ReadTransaction() {
+    if (m_state->hive) {
+        m_state->hive->endRead();
+    }
 }
 
 void setCallHookForTests(RegistryCallHook hook) {

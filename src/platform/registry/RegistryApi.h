@@ -88,8 +88,29 @@ public:
     WriteTransaction(const WriteTransaction&) = delete;
     WriteTransaction& operator=(const WriteTransaction&) = delete;
 
-    // Commits. 0, or the status of the failed commit (the transaction is then rolled back).
+    // Whether the transaction could begin: 0, or why not, for example 170 when another process held the
+    // hive past the busy timeout. Calls made after a failed begin would each run on their own, so a caller
+    // that needs them together stops here. A handle that is not a key, or a hive that cannot be written,
+    // begins nothing and answers 0: the calls inside then fail with their own statuses.
+    LONG status() const;
+
+    // Commits. 0, or the status of the failed begin or commit (the transaction is then rolled back).
     LONG commit();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
+// Makes the registry calls of its lifetime that read hKey's hive one read transaction: they see one state
+// of the hive and take its lock once. Other processes' writes committed before it began are seen. Only
+// reads belong inside; a write ends it. Nothing to do inside a WriteTransaction, which reads the same way.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(HKEY hKey);
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
 
 private:
     struct State;

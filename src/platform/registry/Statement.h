@@ -6,12 +6,29 @@
 
 namespace kv380::registry {
 
-// One prepared SQLite statement, finalised when it goes out of scope. Texts are bound as blobs so that
-// names compare byte for byte whatever their encoding.
+// One use of a SQLite statement: either prepared for this use and finalised afterwards, or borrowed from a
+// hive's prepared statements and reset afterwards (which also ends the read it may hold open). Texts are
+// bound as blobs so that names compare byte for byte whatever their encoding.
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql) { m_rc = sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr); }
-    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(sqlite3* db, const char* sql) : m_owned(true) {
+        m_rc = sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr);
+    }
+    // A statement kept prepared by its owner; `prepareRc` is how preparing it went (null when it failed).
+    Statement(sqlite3_stmt* prepared, int prepareRc)
+        : m_stmt(prepared), m_rc(prepared ? SQLITE_OK : prepareRc) {
+        if (m_rc == SQLITE_OK && !m_stmt) {
+            m_rc = SQLITE_MISUSE;
+        }
+    }
+    ~Statement() {
+        if (m_owned) {
+            sqlite3_finalize(m_stmt);
+        } else if (m_stmt) {
+            sqlite3_reset(m_stmt);
+            sqlite3_clear_bindings(m_stmt);
+        }
+    }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
@@ -53,6 +70,7 @@ public:
 private:
     sqlite3_stmt* m_stmt{nullptr};
     int m_rc{SQLITE_OK};
+    bool m_owned{false};
 };
 
 } // namespace kv380::registry

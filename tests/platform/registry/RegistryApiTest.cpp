@@ -257,5 +257,24 @@ TEST(RegistryTransactions, WritesInsideATransactionAreKeptOnlyWhenItCommits) {
     EXPECT_TRUE(reg.value(HKEY_CURRENT_USER, "Software\\Kept", "N"));
 }
 
+TEST(RegistryTransactions, AWriteInsideAReadTransactionEndsItAndIsStoredOnItsOwn) {
+    TempRegistry reg;
+    reg.setText(HKEY_CURRENT_USER, "Software\\Vendor", "Name", "one");
+    {
+        ReadTransaction reading(HKEY_CURRENT_USER);
+        EXPECT_EQ(reg.value(HKEY_CURRENT_USER, "Software\\Vendor", "Name")->text(), "one");
+        reg.setText(HKEY_CURRENT_USER, "Software\\Vendor", "Name", "two");
+        EXPECT_EQ(reg.value(HKEY_CURRENT_USER, "Software\\Vendor", "Name")->text(), "two");
+        // Inside a write transaction a read transaction has nothing to add.
+        WriteTransaction transaction(HKEY_CURRENT_USER);
+        ReadTransaction inner(HKEY_CURRENT_USER);
+        reg.setText(HKEY_CURRENT_USER, "Software\\Vendor", "Other", "three");
+        EXPECT_EQ(transaction.commit(), ERROR_SUCCESS);
+    }
+    resetForTests();
+    EXPECT_EQ(reg.value(HKEY_CURRENT_USER, "Software\\Vendor", "Name")->text(), "two");
+    EXPECT_EQ(reg.value(HKEY_CURRENT_USER, "Software\\Vendor", "Other")->text(), "three");
+}
+
 } // namespace
 } // namespace kv380::registry

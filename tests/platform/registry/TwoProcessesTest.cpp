@@ -1,4 +1,6 @@
 #include "platform/registry/RegistryApi.h"
+#include "registry_writer/ReportedValues.h"
+#include "support/ChildProcess.h"
 #include "support/TempRegistry.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@ extern char** environ;
 namespace kv380::registry {
 namespace {
 
+using test::ChildProcess;
 using test::TempRegistry;
 
 #ifdef KV380_REGISTRY_WRITER
@@ -82,11 +85,72 @@ TEST_P(TwoProcesses, WritingIntoOneHiveAtTheSameTimeLosesNoWrite) {
     EXPECT_EQ(reg.value(root, "Software\\Race", "Started")->text(), "yes");
 }
 
+TEST_P(TwoProcesses, AnOpenHiveReadsWhatAnotherProcessHasJustCommitted) {
+    TempRegistry reg;
+    const HKEY root = GetParam();
+    const std::string hive = root == HKEY_CURRENT_USER ? reg.userHive() : reg.machineHive();
+    // This process has the hive open and has read from it, finding nothing yet.
+    reg.setText(root, "Software\\Crash", "Started", "yes");
+    for (int i = 0; i < 4; ++i) {
+        const auto value = test::reportedValue("x", i);
+        ASSERT_FALSE(reg.value(root, value.key, value.name));
+    }
+
+    ChildProcess writer(
+        {KV380_REGISTRY_WRITER, "report", root == HKEY_CURRENT_USER ? "HKCU" : "HKLM", hive, "x"});
+    ASSERT_TRUE(writer.started());
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_EQ(writer.readLine(), std::to_string(i));
+        const auto expected = test::reportedValue("x", i);
+        ReadTransaction reading(root);
+        const auto stored = reg.value(root, expected.key, expected.name);
+        ASSERT_TRUE(stored) << "value " << i;
+        EXPECT_EQ(stored->data, expected.data);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothHives, TwoProcesses, ::testing::Values(HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE));
+
+class LockedHive : public ::testing::TestWithParam<HKEY> {};
+
+TEST_P(LockedHive, AWriteThatCannotStartPastTheWaitIsBusyStoresNothingAndReadsGoOn) {
+    TempRegistry reg;
+    const HKEY root = GetParam();
+    const std::string hive = root == HKEY_CURRENT_USER ? reg.userHive() : reg.machineHive();
+    reg.setText(root, "Software\\Vendor", "Name", "before");
+
+    ChildProcess holder({KV380_REGISTRY_WRITER, "hold", root == HKEY_CURRENT_USER ? "HKCU" : "HKLM", hive});
+    ASSERT_TRUE(holder.started());
+    ASSERT_EQ(holder.readLine(), "held");
+    {
+        WriteTransaction transaction(root); // waits out the busy timeout
+        EXPECT_EQ(transaction.status(), ERROR_BUSY);
+        EXPECT_EQ(transaction.commit(), ERROR_BUSY);
+    }
+    // Reading does not wait for a writer.
+    const auto during = reg.value(root, "Software\\Vendor", "Name");
+    ASSERT_TRUE(during);
+    EXPECT_EQ(during->text(), "before");
+    EXPECT_EQ(reg.logLines().size(), 1u);
+    EXPECT_NE(reg.logLines().at(0).find("starting a write failed"), std::string::npos);
+
+    holder.closeInput();
+    EXPECT_EQ(holder.wait(), 0);
+    reg.setText(root, "Software\\Vendor", "Name", "after");
+    const auto after = reg.value(root, "Software\\Vendor", "Name");
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->text(), "after");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothHives, LockedHive, ::testing::Values(HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE));
 
 #else
 
 TEST(TwoProcesses, WritingIntoOneHiveAtTheSameTimeLosesNoWrite) {
+    GTEST_SKIP() << "built without the writer program";
+}
+
+TEST(LockedHive, AWriteThatCannotStartPastTheWaitIsBusyStoresNothingAndReadsGoOn) {
     GTEST_SKIP() << "built without the writer program";
 }
 
