@@ -44,8 +44,8 @@ constexpr const char* KeptSql[] = {
     "SELECT id FROM keys WHERE path = ?1",
     "INSERT INTO keys(path, name) VALUES(?1, ?2) ON CONFLICT(path) DO NOTHING",
     "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2",
-    "INSERT INTO vals(key, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
-    " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data",
+    ("INSERT INTO vals(key, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
+     " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data"),
 };
 
 LONG statusOf(int rc) {
