@@ -7,6 +7,7 @@
 #include "platform/ui/UserControl.h"
 #include "stockpile/ControlLayout.h"
 #include "stockpile/HostLinks.h"
+#include "stockpile/ListMouse.h"
 #include "stockpile/ListSelection.h"
 #include "stockpile/RefreshChain.h"
 #include "stockpile/ReportError.h"
@@ -167,6 +168,7 @@ private:
     SymbolSide m_symbols{*this, m_host, m_shown, m_selection, m_refresh, m_sinks};
     ViewTabs m_tabs{*this, m_host, m_shown, m_refresh, m_selection, m_layout, m_symbols, m_sinks};
     ObjectSymbols m_objects{*this, m_host, m_shown, m_selection, m_symbols};
+    ListMouse m_mouse{*this, m_host, m_shown, m_selection, m_refresh, m_symbols, *this};
 };
 
 } // namespace kv380
