@@ -135,9 +135,10 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
         if (m_shown.sortFlag(viewKey).value_or(false)) {
             list->Sort();
         }
-        if (m_shown.showsSmallIcons(viewKey)) {
-            list->setView(ui::RWListView::SmallIcons);
-        }
+        // Set either way: the element may have shown another view (of another organisation or page)
+        // in small icons before.
+        list->setView(m_shown.showsSmallIcons(viewKey) ? ui::RWListView::SmallIcons
+                                                       : ui::RWListView::LargeIcons);
     });
 }
 
