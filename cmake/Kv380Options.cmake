@@ -1,8 +1,22 @@
 # Compile options shared by every project target.
 add_library(kv380_options INTERFACE)
-target_compile_options(kv380_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow=local)
+target_compile_options(kv380_options INTERFACE -Wall -Wextra -Wpedantic)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  target_compile_options(kv380_options INTERFACE -Wshadow=local)
+else()
+  target_compile_options(kv380_options INTERFACE -Wshadow-uncaptured-local)
+endif()
 if(KV380_WERROR)
   target_compile_options(kv380_options INTERFACE -Werror)
+endif()
+if(KV380_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "The fuzz targets need clang (libFuzzer): use the fuzz preset")
+  endif()
+  # Coverage for libFuzzer in every library, and the sanitizers that turn a bad access into a finding.
+  target_compile_options(kv380_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                 -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(kv380_options INTERFACE -fsanitize=address,undefined)
 endif()
 if(KV380_SANITIZE)
   target_compile_options(kv380_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer

@@ -1,88 +1,66 @@
 #include "stockpile/Wildcard.h"
 
 #include "platform/AutomationError.h"
-#include "platform/convert/Convert.h"
+#include "platform/convert/Utf8.h"
+#include "stockpile/ListFilter.h"
 
+#include <algorithm>
 #include <string>
 
 namespace kv380 {
 
 namespace {
 
-// A byte that does not start a valid sequence stands for itself, moved where no valid text can reach.
-constexpr char32_t StrayByteBase = 0xDC00;
-
-bool isContinuation(unsigned char b) {
-    return (b & 0xC0) == 0x80;
+constexpr std::uint64_t bit(std::uint32_t k) {
+    return std::uint64_t{1} << k;
 }
 
-// Decodes the character at text[i] and moves i past it. Overlong forms, surrogates and values beyond
-// U+10FFFF are not valid UTF-8; their first byte is read as a stray byte and decoding resumes after it.
-char32_t nextChar(std::string_view text, std::size_t& i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char b0 = byte(i);
-    if (b0 < 0x80) {
-        ++i;
-        return b0;
+// Whether a literal may go into the prefix that is compared byte for byte. Any name that begins with the
+// prefix's bytes must read the same characters from them: a whole character does, and so does an invalid
+// byte that never starts a sequence. A byte that could start one (0xC2 to 0xF4) was invalid in the pattern
+// only because of what followed it there, and the name may complete it: "\xE2\x82*" must not pass "€".
+bool fitsPrefix(char32_t c) {
+    if (!utf8::isInvalidByte(c)) {
+        return true;
     }
-    std::size_t length = 0;
-    unsigned char low = 0x80; // the valid range of the second byte, which rules out overlongs and surrogates
-    unsigned char high = 0xBF;
-    char32_t value = 0;
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        length = 2;
-        value = b0 & 0x1F;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        length = 3;
-        value = b0 & 0x0F;
-        low = b0 == 0xE0 ? 0xA0 : 0x80;
-        high = b0 == 0xED ? 0x9F : 0xBF;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        length = 4;
-        value = b0 & 0x07;
-        low = b0 == 0xF0 ? 0x90 : 0x80;
-        high = b0 == 0xF4 ? 0x8F : 0xBF;
-    }
-    bool valid = length != 0 && i + length <= text.size();
-    if (valid) {
-        valid = byte(i + 1) >= low && byte(i + 1) <= high;
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            valid = isContinuation(byte(i + k));
-            value = (value << 6) | (byte(i + k) & 0x3F);
-        }
-    }
-    if (!valid) {
-        ++i;
-        return StrayByteBase + b0;
-    }
-    i += length;
-    return value;
+    const char32_t byte = c - utf8::InvalidByteBase;
+    return byte < 0xC2 || byte > 0xF4;
 }
 
 } // namespace
 
 WildcardPattern::WildcardPattern(std::string_view pattern) {
+    m_segments.reserve(static_cast<std::size_t>(std::count(pattern.begin(), pattern.end(), '*')) + 1);
+    m_segments.emplace_back();
+    m_tokens.reserve(pattern.size());
+    bool inPrefix = true;
+    std::size_t prefixEnd = 0;
     std::size_t i = 0;
     while (i < pattern.size()) {
-        const char32_t c = nextChar(pattern, i);
+        const char32_t c = utf8::decode(pattern, i);
+        if (inPrefix && c != U'*' && c != U'?' && c != U'#' && c != U'[' && fitsPrefix(c)) {
+            prefixEnd = i;
+            continue;
+        }
+        inPrefix = false;
         switch (c) {
         case U'*':
-            // A run of stars is one star; it also keeps the state set small.
-            if (m_tokens.empty() || m_tokens.back().kind != Kind::Star) {
-                m_tokens.push_back({Kind::Star});
+            // A run of stars is one star, also when empty brackets stand between them.
+            if (m_segments.size() == 1 || m_segments.back().length != 0) {
+                m_segments.push_back({.first = static_cast<std::uint32_t>(m_tokens.size())});
             }
             break;
         case U'?':
-            m_tokens.push_back({Kind::AnyChar});
+            addToken({Kind::AnyChar});
             break;
         case U'#':
-            m_tokens.push_back({Kind::Digit});
+            addToken({Kind::Digit});
             break;
         case U'[': {
             std::u32string list;
             bool closed = false;
             while (i < pattern.size()) {
-                const char32_t member = nextChar(pattern, i);
+                const char32_t member = utf8::decode(pattern, i);
                 if (member == U']') {
                     closed = true;
                     break;
@@ -101,7 +79,7 @@ WildcardPattern::WildcardPattern(std::string_view pattern) {
                 token.negated = true;
                 k = 1;
             }
-            token.first = m_ranges.size();
+            token.first = static_cast<std::uint32_t>(m_ranges.size());
             while (k < list.size()) {
                 // "x-y" is a range; a "-" with nothing on one side stands for itself.
                 if (k + 2 < list.size() && list[k + 1] == U'-') {
@@ -115,14 +93,88 @@ WildcardPattern::WildcardPattern(std::string_view pattern) {
                     k += 1;
                 }
             }
-            token.count = m_ranges.size() - token.first;
-            m_tokens.push_back(token);
+            token.count = static_cast<std::uint32_t>(m_ranges.size() - token.first);
+            addToken(token);
             break;
         }
         default:
-            m_tokens.push_back({Kind::Literal, c});
+            addToken({Kind::Literal, false, c});
             break;
         }
+    }
+    m_prefix = pattern.substr(0, prefixEnd);
+    m_minBytes = m_prefix.size() + m_tokens.size();
+    buildMasks();
+}
+
+void WildcardPattern::addToken(const Token& token) {
+    m_tokens.push_back(token);
+    ++m_segments.back().length;
+}
+
+void WildcardPattern::buildMasks() {
+    // Heads share 64-bit columns where they fit, so a pattern of short runs needs one column in all.
+    std::uint32_t used = 64;
+    for (Segment& segment : m_segments) {
+        const std::uint32_t head = segment.headLength();
+        if (head == 0) {
+            continue;
+        }
+        if (used + head > 64) {
+            ++m_columns;
+            used = 0;
+        }
+        segment.column = static_cast<std::uint32_t>(m_columns - 1);
+        segment.shift = used;
+        used += head;
+    }
+    m_asciiMasks.assign(128 * m_columns, 0);
+    // A token that accepts most characters (a "?", a "[!list]") is written as the characters it refuses:
+    // its bit is set in `flipAscii` and in the rows of its list, so a character's mask is its row XOR the
+    // flips. Compiling then costs the lists' lengths, not 128 rows per token.
+    for (Segment& segment : m_segments) {
+        segment.firstAsked = static_cast<std::uint32_t>(m_asked.size());
+        for (std::uint32_t k = 0; k < segment.headLength(); ++k) {
+            const Token& token = m_tokens[segment.first + k];
+            const auto setRows = [&](char32_t low, char32_t high) {
+                for (char32_t c = low; c <= high && c < 128; ++c) {
+                    m_asciiMasks[c * m_columns + segment.column] |= bit(segment.shift + k);
+                }
+            };
+            switch (token.kind) {
+            case Kind::Literal:
+                if (token.ch < 128) {
+                    setRows(token.ch, token.ch);
+                } else {
+                    m_asked.push_back(k);
+                }
+                break;
+            case Kind::AnyChar:
+                segment.flipAscii |= bit(k);
+                segment.nonAscii |= bit(k);
+                break;
+            case Kind::Digit:
+                setRows(U'0', U'9');
+                break;
+            case Kind::List: {
+                bool beyondAscii = false;
+                for (std::uint32_t r = token.first; r < token.first + token.count; ++r) {
+                    setRows(m_ranges[r].low, m_ranges[r].high);
+                    beyondAscii = beyondAscii || m_ranges[r].high >= 128;
+                }
+                if (token.negated) {
+                    segment.flipAscii |= bit(k);
+                }
+                if (beyondAscii) {
+                    m_asked.push_back(k);
+                } else if (token.negated) {
+                    segment.nonAscii |= bit(k);
+                }
+                break;
+            }
+            }
+        }
+        segment.askedCount = static_cast<std::uint32_t>(m_asked.size() - segment.firstAsked);
     }
 }
 
@@ -136,63 +188,122 @@ bool WildcardPattern::accepts(const Token& token, char32_t c, std::size_t& steps
         return c >= U'0' && c <= U'9';
     case Kind::List: {
         bool inList = false;
-        for (std::size_t r = token.first; r < token.first + token.count && !inList; ++r) {
+        for (std::uint32_t r = token.first; r < token.first + token.count && !inList; ++r) {
             ++steps;
             inList = c >= m_ranges[r].low && c <= m_ranges[r].high;
         }
         return inList != token.negated;
     }
-    case Kind::Star:
+    }
+    return false;
+}
+
+// Bits above the head's length may belong to the next head in the same column. The searches only ever
+// move bits upwards and look at the head's last bit, so those bits never reach a result.
+std::uint64_t WildcardPattern::headMask(const Segment& segment, char32_t c, std::size_t& steps) const {
+    if (c < 128) {
+        return (m_asciiMasks[c * m_columns + segment.column] >> segment.shift) ^ segment.flipAscii;
+    }
+    std::uint64_t mask = segment.nonAscii;
+    for (std::uint32_t a = segment.firstAsked; a < segment.firstAsked + segment.askedCount; ++a) {
+        ++steps;
+        if (accepts(m_tokens[segment.first + m_asked[a]], c, steps)) {
+            mask |= bit(m_asked[a]);
+        }
+    }
+    return mask;
+}
+
+// Whether the segment's tokens from `from` on match the characters at pos, one each; pos moves past them.
+bool WildcardPattern::matchAt(const Segment& segment, std::uint32_t from, std::string_view name,
+                              std::size_t& pos, std::size_t& steps) const {
+    for (std::uint32_t k = from; k < segment.length; ++k) {
+        if (pos == name.size()) {
+            return false;
+        }
+        ++steps;
+        if (!accepts(m_tokens[segment.first + k], utf8::decode(name, pos), steps)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Finds the segment's first match at or after pos and moves pos to its end. Between stars the first match
+// is the best one: it leaves the most of the name to the rest of the pattern.
+bool WildcardPattern::findNext(const Segment& segment, std::string_view name, std::size_t& pos,
+                               std::size_t& steps) const {
+    ++steps;
+    const std::uint32_t head = segment.headLength();
+    const std::uint64_t last = bit(head - 1);
+    std::uint64_t partial = 0; // bit k: the head's first k + 1 tokens match the characters just read
+    while (pos < name.size()) {
+        ++steps;
+        partial = ((partial << 1) | 1) & headMask(segment, utf8::decode(name, pos), steps);
+        if (partial & last) {
+            std::size_t end = pos;
+            if (matchAt(segment, head, name, end, steps)) {
+                pos = end;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Whether the segment matches the end of the name somewhere at or after pos.
+bool WildcardPattern::matchesAtEnd(const Segment& segment, std::string_view name, std::size_t pos,
+                                   std::size_t& steps) const {
+    ++steps;
+    if (segment.length == 0) {
         return true;
+    }
+    const std::uint32_t head = segment.headLength();
+    const std::uint64_t last = bit(head - 1);
+    std::uint64_t partial = 0;
+    while (pos < name.size()) {
+        ++steps;
+        partial = ((partial << 1) | 1) & headMask(segment, utf8::decode(name, pos), steps);
+        if (partial & last) {
+            std::size_t end = pos;
+            if (matchAt(segment, head, name, end, steps) && end == name.size()) {
+                return true;
+            }
+        }
     }
     return false;
 }
 
 bool WildcardPattern::matches(std::string_view name, std::size_t* steps) const {
-    // State s means "the first s tokens have matched the name so far"; all live states advance together.
-    const std::size_t m = m_tokens.size();
-    std::vector<char> current(m + 1, 0);
-    std::vector<char> next(m + 1, 0);
     std::size_t count = 0;
-
-    // A star may also match nothing, so reaching it reaches the state after it.
-    const auto closeOverStars = [&](std::vector<char>& states) {
-        bool live = states[m] != 0;
-        for (std::size_t s = 0; s < m; ++s) {
-            ++count;
-            if (states[s] && m_tokens[s].kind == Kind::Star) {
-                states[s + 1] = 1;
-            }
-            live = live || states[s];
+    const auto run = [&] {
+        if (name.size() < m_minBytes) {
+            return false;
         }
-        return live;
+        count += m_prefix.size();
+        if (!name.starts_with(m_prefix)) {
+            return false;
+        }
+        std::size_t pos = m_prefix.size();
+        if (!matchAt(m_segments.front(), 0, name, pos, count)) {
+            return false;
+        }
+        const std::size_t last = m_segments.size() - 1;
+        if (last == 0) {
+            return pos == name.size();
+        }
+        for (std::size_t s = 1; s < last; ++s) {
+            if (!findNext(m_segments[s], name, pos, count)) {
+                return false;
+            }
+        }
+        return matchesAtEnd(m_segments[last], name, pos, count);
     };
-
-    current[0] = 1;
-    bool live = closeOverStars(current);
-    std::size_t i = 0;
-    while (live && i < name.size()) {
-        const char32_t c = nextChar(name, i);
-        next.assign(m + 1, 0);
-        for (std::size_t s = 0; s < m; ++s) {
-            ++count;
-            if (!current[s]) {
-                continue;
-            }
-            const Token& token = m_tokens[s];
-            if (token.kind == Kind::Star) {
-                next[s] = 1;
-            } else if (accepts(token, c, count)) {
-                next[s + 1] = 1;
-            }
-        }
-        current.swap(next);
-        live = closeOverStars(current);
-    }
+    const bool result = run();
     if (steps) {
         *steps = count;
     }
-    return live && i >= name.size() && current[m];
+    return result;
 }
 
 bool matchesWildcard(std::string_view name, std::string_view pattern) {
@@ -200,14 +311,7 @@ bool matchesWildcard(std::string_view name, std::string_view pattern) {
 }
 
 bool passesFilter(std::string_view name, std::string_view filterText) {
-    std::string pattern = convert::trimSpaces(filterText);
-    if (pattern.empty()) {
-        return true;
-    }
-    if (pattern.back() != '*') {
-        pattern.push_back('*');
-    }
-    return WildcardPattern(pattern).matches(name);
+    return ListFilter(filterText).passes(name);
 }
 
 } // namespace kv380

@@ -1,6 +1,7 @@
 #include "symbols/SymbolMapText.h"
 
 #include "platform/AutomationError.h"
+#include "platform/convert/Utf8.h"
 #include "symbols/FileSystemUtilities.h"
 
 #include <cstddef>
@@ -9,40 +10,6 @@
 namespace kv380 {
 namespace {
 
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// The number of bytes of the character that starts at `pos`: a whole valid UTF-8 sequence, or one byte.
-size_t characterLength(std::string_view text, size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-    }
-    if (pos + length > text.size()) {
-        return 1;
-    }
-    for (size_t i = 1; i < length; ++i) {
-        if (!isContinuation(static_cast<unsigned char>(text[pos + i]))) {
-            return 1;
-        }
-    }
-    return length;
-}
-
-size_t characterCount(std::string_view text) {
-    size_t count = 0;
-    for (size_t pos = 0; pos < text.size(); pos += characterLength(text, pos)) {
-        ++count;
-    }
-    return count;
-}
-
 // The byte offset after the first `count` characters; nothing when the text has fewer.
 std::optional<size_t> offsetAfter(std::string_view text, size_t count) {
     size_t pos = 0;
@@ -50,7 +17,7 @@ std::optional<size_t> offsetAfter(std::string_view text, size_t count) {
         if (pos >= text.size()) {
             return std::nullopt;
         }
-        pos += characterLength(text, pos);
+        pos += utf8::sequenceLength(text, pos);
     }
     return pos;
 }
@@ -121,7 +88,8 @@ std::string normaliseSymbolPath(std::string_view strSymbol) {
 }
 
 std::string symbolRelativeToRoot(std::string_view strSymbol, std::string_view rootPath) {
-    return dropLeadingCharacters(strSymbol, characterCount(AddTrailingBackslash(std::string(rootPath))));
+    return dropLeadingCharacters(strSymbol,
+                                 utf8::characterCount(AddTrailingBackslash(std::string(rootPath))));
 }
 
 std::string mapLookupSymbol(std::string_view strSymbol, std::string_view rootPath) {

@@ -6,8 +6,8 @@
 
 // The texts of the symbol map and the path arithmetic around it. Symbol paths are in system form ("\"
 // separates folders); map values are relative symbol paths joined by ";", the first the default. Lengths
-// and positions count characters (code points of UTF-8 text; a byte that starts no valid sequence counts
-// as one), so a cut never splits a character.
+// and positions count characters (code points of UTF-8 text; each byte of an invalid sequence counts as
+// one, as platform/convert/Utf8.h reads them), so a cut never splits a character.
 namespace kv380 {
 
 // The symbol map's key: identifier, "(", source diagram class, ")", target class. Case-sensitive, and the

@@ -81,6 +81,13 @@ TEST(SymbolPathText, RelativeToTheRootCutsTheRootAndItsBackslashByCharacters) {
     }
 }
 
+TEST(SymbolPathText, EachByteOfAnInvalidSequenceCountsAsOneCharacter) {
+    // An encoded surrogate is three bytes, so three characters, as many as "abc": the cut leaves the name.
+    EXPECT_EQ(symbolRelativeToRoot("/srv/\xed\xa0\x80\\P.sym", "/srv/abc"), "P.sym");
+    // An overlong "/" is three characters too: two are kept, and the doubled backslash after them collapses.
+    EXPECT_EQ(normaliseSymbolPath("\xe0\x80\xaf\\\\x"), "\xe0\x80\xaf\\x");
+}
+
 TEST(SymbolPathText, LookupSymbolsCutAndNormaliseInTheirOwnOrder) {
     // The map lookup cuts first and collapses after, so a doubled separator after the root leaves one "\"
     // in front; the library lookup normalises first.

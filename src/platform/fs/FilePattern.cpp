@@ -1,58 +1,12 @@
 #include "platform/fs/FilePattern.h"
 
-#include <vector>
+#include "platform/convert/Utf8.h"
 
 namespace kv380::fs {
 namespace {
 
-// A byte that does not start a valid UTF-8 sequence stands for itself, outside the code point range, so
-// it can neither fold nor equal a real character.
-constexpr char32_t kStrayByteBase = 0x110000;
-
-std::vector<char32_t> decodeUtf8(std::string_view text) {
-    std::vector<char32_t> out;
-    out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        size_t length = 0;
-        char32_t cp = 0;
-        char32_t min = 0;
-        if (lead < 0x80) {
-            length = 1;
-            cp = lead;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            cp = lead & 0x1F;
-            min = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            cp = lead & 0x0F;
-            min = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            cp = lead & 0x07;
-            min = 0x10000;
-        }
-        bool valid = length != 0 && i + length <= text.size();
-        for (size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        valid = valid && cp >= min && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-        if (valid) {
-            out.push_back(cp);
-            i += length;
-        } else {
-            out.push_back(kStrayByteBase + lead);
-            i += 1;
-        }
-    }
-    return out;
-}
-
-// Simple lower-case folding for the alphabets file names commonly use.
+// Simple lower-case folding for the alphabets file names commonly use. Invalid bytes read as values above
+// every character and stay as they are.
 char32_t foldCase(char32_t c) {
     if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
         return c + 0x20;
@@ -88,39 +42,45 @@ char32_t foldCase(char32_t c) {
 } // namespace
 
 bool matchesFilePattern(std::string_view name, std::string_view pattern, MatchCase matchCase) {
-    std::vector<char32_t> n = decodeUtf8(name);
-    std::vector<char32_t> p = decodeUtf8(pattern);
-    if (matchCase == MatchCase::IgnoreCase) {
-        for (char32_t& c : n) {
-            c = foldCase(c);
-        }
-        for (char32_t& c : p) {
-            c = foldCase(c);
-        }
-    }
+    const bool fold = matchCase == MatchCase::IgnoreCase;
+    const auto read = [fold](std::string_view text, std::size_t& pos) {
+        const char32_t c = utf8::decode(text, pos);
+        return fold ? foldCase(c) : c;
+    };
     // Greedy match that returns to the last "*" on a mismatch: linear in practice, never exponential.
-    size_t ni = 0;
-    size_t pi = 0;
-    size_t starPi = p.size();
-    size_t starNi = 0;
-    while (ni < n.size()) {
-        if (pi < p.size() && p[pi] == U'*') {
-            starPi = pi++;
-            starNi = ni;
-        } else if (pi < p.size() && (p[pi] == U'?' || p[pi] == n[ni])) {
-            ++pi;
-            ++ni;
-        } else if (starPi != p.size()) {
-            pi = starPi + 1;
-            ni = ++starNi;
-        } else {
+    // Positions are byte offsets at character starts.
+    std::size_t ni = 0;
+    std::size_t pi = 0;
+    std::size_t afterStar = std::string_view::npos; // where the pattern resumes after the last "*"
+    std::size_t starNi = 0;                         // where that "*"'s run currently ends in the name
+    while (ni < name.size()) {
+        if (pi < pattern.size()) {
+            std::size_t nextPi = pi;
+            const char32_t p = read(pattern, nextPi);
+            if (p == U'*') {
+                afterStar = pi = nextPi;
+                starNi = ni;
+                continue;
+            }
+            std::size_t nextNi = ni;
+            const char32_t n = read(name, nextNi);
+            if (p == U'?' || p == n) {
+                pi = nextPi;
+                ni = nextNi;
+                continue;
+            }
+        }
+        if (afterStar == std::string_view::npos) {
             return false;
         }
+        pi = afterStar;
+        utf8::decode(name, starNi);
+        ni = starNi;
     }
-    while (pi < p.size() && p[pi] == U'*') {
+    while (pi < pattern.size() && pattern[pi] == '*') {
         ++pi;
     }
-    return pi == p.size();
+    return pi == pattern.size();
 }
 
 } // namespace kv380::fs

@@ -57,6 +57,18 @@ TEST(FilePattern, BytesThatAreNotUtf8StandForThemselves) {
     EXPECT_FALSE(anyCase(latin1, "Pumpe-\xE4.sym")); // no folding of stray bytes
 }
 
+TEST(FilePattern, OverlongFormsAndSurrogatesAreBytesOfTheirOwn) {
+    const std::string overlongSlash = "\xc0\xaf.sym";
+    EXPECT_TRUE(exact(overlongSlash, "??.sym"));
+    EXPECT_FALSE(exact(overlongSlash, "?.sym"));
+    EXPECT_FALSE(exact(overlongSlash, "/.sym"));
+    EXPECT_TRUE(anyCase(overlongSlash, overlongSlash));
+    const std::string surrogate = "\xed\xa0\x80.sym";
+    EXPECT_TRUE(exact(surrogate, "???.sym"));
+    EXPECT_FALSE(exact(surrogate, "?.sym"));
+    EXPECT_TRUE(exact(surrogate, "\xed*"));
+}
+
 TEST(FilePattern, ManyStarsOnALongNameStayFast) {
     const std::string name(20000, 'a');
     EXPECT_FALSE(exact(name, "*a*a*a*a*a*a*a*a*b"));
