@@ -2,6 +2,7 @@
 //
 //   kv380_demo                      a window (needs a display)
 //   kv380_demo --screenshot FILE    renders the window offscreen once a view's objects show, writes a PNG
+//   kv380_demo --screenshot FILE --menu   the same with an object's context menu open
 //   kv380_demo --reset              starts again from the sample workspace (deletes the user's copy)
 #include "model/DemoPaths.h"
 #include "model/db/WorkspaceCreation.h"
@@ -20,6 +21,7 @@ namespace {
 
 struct Arguments {
     std::string screenshot{};
+    bool menu = false;
     bool reset = false;
     bool valid = true;
 };
@@ -29,6 +31,8 @@ Arguments parse(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
             arguments.screenshot = argv[++i];
+        } else if (std::strcmp(argv[i], "--menu") == 0) {
+            arguments.menu = true;
         } else if (std::strcmp(argv[i], "--reset") == 0) {
             arguments.reset = true;
         } else {
@@ -42,8 +46,8 @@ Arguments parse(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const Arguments arguments = parse(argc, argv);
-    if (!arguments.valid) {
-        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE]\n", argv[0]);
+    if (!arguments.valid || (arguments.menu && arguments.screenshot.empty())) {
+        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu]]\n", argv[0]);
         return 2;
     }
     if (!arguments.screenshot.empty()) {
@@ -58,7 +62,10 @@ int main(int argc, char** argv) {
         kv380::demo::DemoSession session({.unattended = !arguments.screenshot.empty()});
         session.start();
         if (!arguments.screenshot.empty()) {
-            return kv380::demo::takeScreenshot(session, QString::fromStdString(arguments.screenshot)) ? 0 : 1;
+            const QString file = QString::fromStdString(arguments.screenshot);
+            const bool taken = arguments.menu ? kv380::demo::takeMenuScreenshot(session, file)
+                                              : kv380::demo::takeScreenshot(session, file);
+            return taken ? 0 : 1;
         }
         return application.exec();
     } catch (const kv380::AutomationError& e) {

@@ -46,6 +46,10 @@ void ctlStockpile::wireEvents() {
     rwlvStockpile.setWiring([this](ui::RWListView& list, int index) {
         list.OLEStartDrag = [this, index] { m_selection.rwlvStockpile_OLEStartDrag(index); };
         list.OLECompleteDrag = [this, index](int) { m_selection.rwlvStockpile_OLECompleteDrag(index); };
+        // Menus open as the button is released; a press that becomes a drag opens none.
+        list.MouseUp = [this, index](int button, int shift, float x, float y) {
+            trap("rwlvStockpile_MouseUp", [&] { m_mouse.rwlvStockpile_MouseUp(index, button, shift, x, y); });
+        };
     });
 }
 

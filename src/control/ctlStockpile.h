@@ -7,12 +7,14 @@
 #include "platform/ui/UserControl.h"
 #include "stockpile/ControlLayout.h"
 #include "stockpile/HostLinks.h"
+#include "stockpile/ListMouse.h"
 #include "stockpile/ListSelection.h"
 #include "stockpile/RefreshChain.h"
 #include "stockpile/ReportError.h"
 #include "stockpile/ShownView.h"
 #include "stockpile/StockpileDesign.h"
 #include "stockpile/ViewTabs.h"
+#include "symbols/ObjectSymbols.h"
 #include "symbols/StockPileSymbolMap.h"
 #include "symbols/SymbolSide.h"
 
@@ -68,9 +70,42 @@ public:
     // The host's dialog bar the control sits in.
     std::shared_ptr<DrwDialogBar> DialogBar() { return m_host.m_oDialogBar; }
     void setDialogBar(std::shared_ptr<DrwDialogBar> bar) { m_host.m_oDialogBar = std::move(bar); }
+    // The first object of the shown view whose identifier (or, with bSearchMapped, map reference) is
+    // strObject; strSymbol receives its map symbol (bMappedSymbol) or its own symbol. Nothing when none
+    // matches or the host fails.
+    std::shared_ptr<IKVPresentedObject> GetObjectSymbol(const std::string& strObject, std::string& strSymbol,
+                                                        bool bMappedSymbol, bool bSearchMapped = false) {
+        return m_objects.GetObjectSymbol(strObject, strSymbol, bMappedSymbol, bSearchMapped);
+    }
+    // With one object selected that has a map symbol: true, and strSymbol receives it.
+    bool GetSimObjectMapSymbol(std::string& strSymbol) { return m_objects.GetSimObjectMapSymbol(strSymbol); }
+    // The map reference of the one selected object, else "".
+    std::string GetSimObjectMapReference() { return m_objects.GetSimObjectMapReference(); }
+    // The map reference of an object of the shown list, else "".
+    std::string GetObjectMapReference(const std::string& strId) {
+        return m_objects.GetObjectMapReference(strId);
+    }
+    // Writes the map reference of an object of the shown list.
+    void SetObjectMapReference(const std::string& strId, const std::string& strMapReference) {
+        m_objects.SetObjectMapReference(strId, strMapReference);
+    }
+    // A connection of the shown list described by its name and the names of its ends, leaving out the end
+    // it is dropped onto; "" when it is not listed.
+    std::string GetConnectionInfo(const std::string& strId, const std::string& strEndObject) {
+        return m_objects.GetConnectionInfo(strId, strEndObject);
+    }
+    // The object's next alternative symbol after strOldSymbol for the active drawing, or "".
+    std::string GetNextObjectSymbol(const std::string& strObject, const std::string& strOldSymbol) {
+        return m_objects.GetNextObjectSymbol(strObject, strOldSymbol);
+    }
     // The diagram class of the view shown: "PFD" for "All Objects", "Sim" for "All UO Objects", else the
     // view's own class; "" without a view.
     std::string GetDiagramClass() override { return m_symbols.GetDiagramClass(); }
+    // The default symbol to place an object with on a drawing of class sTarget; with sServerID "" the one
+    // dragged object, whose identifier sServerID then receives. "" when there is none or anything fails.
+    std::string GetMappedSymbol(const std::string& sTarget, std::string& sServerID) {
+        return m_objects.GetMappedSymbol(sTarget, sServerID);
+    }
     // The symbols chosen for an object when a diagram of one class is converted into another: relative
     // symbol paths joined by ";", the first the default; "" when none were chosen.
     std::string GetSymbolMap(const std::string& sID, const std::string& sDiagramClass,
@@ -132,6 +167,8 @@ private:
     ControlLayout m_layout{*this, m_host};
     SymbolSide m_symbols{*this, m_host, m_shown, m_selection, m_refresh, m_sinks};
     ViewTabs m_tabs{*this, m_host, m_shown, m_refresh, m_selection, m_layout, m_symbols, m_sinks};
+    ObjectSymbols m_objects{*this, m_host, m_shown, m_selection, m_symbols};
+    ListMouse m_mouse{*this, m_host, m_shown, m_selection, m_refresh, m_symbols, *this};
 };
 
 } // namespace kv380

@@ -25,8 +25,12 @@ std::shared_ptr<IKVViews> HostLinks::organisationViews(int32_t n) const {
 
 std::shared_ptr<IKVDwgApp> HostLinks::DwgApp() const {
     std::shared_ptr<IKVDwgApp> result;
-    guarded("ctlStockpile::DwgApp", [&] { result = as<IKVDwgApp>(deref(m_oApplication).DatabaseServer()); });
+    guarded("ctlStockpile::DwgApp", [&] { result = reachDwgApp(); });
     return result;
+}
+
+std::shared_ptr<IKVDwgApp> HostLinks::reachDwgApp() const {
+    return as<IKVDwgApp>(deref(m_oApplication).DatabaseServer());
 }
 
 std::shared_ptr<ctlSymbolLibrary> HostLinks::symbolLibrary() const {

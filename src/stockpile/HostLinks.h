@@ -37,6 +37,9 @@ public:
     // The host's application service: the application's "dbserver" used as IKVDwgApp. A failure is reported
     // with the context "ctlStockpile::DwgApp" and gives nothing.
     std::shared_ptr<IKVDwgApp> DwgApp() const;
+    // The same without the report, for the procedures whose failures reach their caller: 91 without an
+    // application, 13 when its "dbserver" is something else.
+    std::shared_ptr<IKVDwgApp> reachDwgApp() const;
     // The "Symbol Library" bar's control, reached afresh through the application.
     std::shared_ptr<ctlSymbolLibrary> symbolLibrary() const;
 

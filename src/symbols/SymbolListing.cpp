@@ -5,6 +5,7 @@
 #include "host/ctlSymbolLibrary.h"
 #include "platform/fs/Folder.h"
 #include "platform/ui/MousePointer.h"
+#include "stockpile/ListFilter.h"
 #include "stockpile/ReportError.h"
 #include "symbols/FileSystemUtilities.h"
 #include "symbols/SymbolMapText.h"
@@ -99,6 +100,17 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
         return;
     }
 
+    // A malformed filter is reported once for the fill, not once for every object, and lists nothing.
+    const ListFilter filter(m_design.txtFilterBy.Text()); // compiled once for the fill
+    bool filterRefused = false;
+    const auto inFilter = [&](const std::string& name) {
+        bool passes = false;
+        if (!filterRefused && !trap("InFilter", [&] { passes = filter.passes(name); })) {
+            filterRefused = true;
+        }
+        return passes;
+    };
+
     // From here on a failing step is passed over and the fill goes on.
     list->beginUpdate();
     passOver([&] {
@@ -108,7 +120,7 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
             passOver([&] {
                 const auto object = objects->Item(i);
                 const std::string key = deref(object).ObjectKey();
-                if (!m_shown.InFilter(key)) {
+                if (!inFilter(key)) {
                     return;
                 }
                 const std::string symbol = object->Symbol();
@@ -137,9 +149,10 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
         if (m_shown.sortFlag(viewKey).value_or(false)) {
             list->Sort();
         }
-        if (m_shown.showsSmallIcons(viewKey)) {
-            list->setView(ui::RWListView::SmallIcons);
-        }
+        // Set either way: the element may have shown another view (of another organisation or page)
+        // in small icons before.
+        list->setView(m_shown.showsSmallIcons(viewKey) ? ui::RWListView::SmallIcons
+                                                       : ui::RWListView::LargeIcons);
     });
 }
 

@@ -14,6 +14,16 @@ std::string SymbolSide::GetSymbolMap(const std::string& sID, const std::string& 
     return found == m_dictSymbolMaps.end() ? std::string() : found->second;
 }
 
+std::optional<std::string> SymbolSide::storedSymbolMap(const std::string& sID,
+                                                       const std::string& sDiagramClass,
+                                                       const std::string& sTarget) const {
+    const auto found = m_dictSymbolMaps.find(symbolMapKey(sID, sDiagramClass, sTarget));
+    if (found == m_dictSymbolMaps.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
 void SymbolSide::SetSymbolMap(const std::string& sID, const std::string& sDiagramClass,
                               const std::string& sTarget, const std::string& sPath) {
     m_dictSymbolMaps.insert_or_assign(symbolMapKey(sID, sDiagramClass, sTarget), sPath);

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace pugi {
@@ -36,6 +37,9 @@ public:
     // The stored symbols for an object's conversion from one class into another, or "".
     std::string GetSymbolMap(const std::string& sID, const std::string& sDiagramClass,
                              const std::string& sTarget);
+    // The stored symbols, or nothing when none are stored (an empty text stored is not nothing).
+    std::optional<std::string> storedSymbolMap(const std::string& sID, const std::string& sDiagramClass,
+                                               const std::string& sTarget) const;
     // Replaces them (an empty text is kept as such, not removed).
     void SetSymbolMap(const std::string& sID, const std::string& sDiagramClass, const std::string& sTarget,
                       const std::string& sPath);

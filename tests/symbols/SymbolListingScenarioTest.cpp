@@ -96,11 +96,13 @@ TEST(SymbolListing, TheFilterAppliesToTheObjectKey) {
     EXPECT_EQ(h.list(1).item(2).text, "P-103");
 }
 
-TEST(SymbolListing, AMalformedFilterListsNothingAndReportsPerObject) {
+TEST(SymbolListing, AMalformedFilterListsNothingAndIsReportedOncePerFill) {
     StockpileHarness h(FakeHost::Builder()
                            .organisation("Process")
                            .view("Pumps")
                            .object({.id = "1", .key = "P-101", .symbol = "A.sym"})
+                           .object({.id = "2", .key = "P-102", .symbol = "A.sym"})
+                           .object({.id = "3", .key = "P-103", .symbol = "A.sym"})
                            .symbolFile("A.sym"));
     h.control->txtFilterBy.setText("[z-a]");
     h.attachAndOpen();
@@ -109,6 +111,16 @@ TEST(SymbolListing, AMalformedFilterListsNothingAndReportsPerObject) {
     ASSERT_EQ(h.reporter->count(), 1u);
     EXPECT_EQ(h.reporter->reports()[0].procedure, "InFilter");
     EXPECT_EQ(h.reporter->reports()[0].number, 93);
+    // The next fill says it again, once.
+    h.control->RefreshSymbols();
+    h.host.completeLoads();
+    EXPECT_EQ(h.reporter->count(), 2u);
+    // Mended, the filter lists again.
+    h.control->txtFilterBy.setText("P-10[23]");
+    h.control->RefreshSymbols();
+    h.host.completeLoads();
+    EXPECT_EQ(h.list(1).itemCount(), 2);
+    EXPECT_EQ(h.reporter->count(), 2u);
 }
 
 TEST(SymbolListing, TheSameObjectTwiceIsListedOnce) {

@@ -8,6 +8,8 @@
 #include "model/services/OutsideServices.h"
 #include "qt/FormView.h"
 #include "qt/SlotGuard.h"
+#include "settings/RegistryTools.h"
+#include "window/DatasheetWindow.h"
 #include "window/DockBarSurface.h"
 #include "window/SymbolLibraryPanel.h"
 
@@ -15,8 +17,9 @@
 #include <QDockWidget>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace kv380::demo {
 
@@ -24,12 +27,18 @@ namespace {
 
 constexpr int DiagramIdRole = Qt::UserRole;
 
-QString datasheetText(const Datasheet& sheet) {
-    QString text;
-    for (const auto& [name, value] : sheet.fields) {
-        text += QString::fromStdString(name) + ": " + QString::fromStdString(value) + "\n";
-    }
-    return text;
+// Where the user chooses how datasheets open: "Type" 0 is the workspace's own datasheet editor, anything
+// else (or nothing) the datasheet launcher.
+const std::string kDatasheetEditorKey =
+    "Software\\Velmarck\\Corvane\\38.0\\VIVarurava\\Settings\\DatasheetEditor";
+const std::string kDatasheetEditorValue = "Type";
+
+bool usesWorkspaceDatasheetEditor() {
+    RegistryTools::HKEY root = registry::HKEY_CURRENT_USER;
+    std::string key = kDatasheetEditorKey;
+    std::string name = kDatasheetEditorValue;
+    int32_t type = -1;
+    return RegistryTools::GetRegLongValue(root, key, type, name) && type == 0;
 }
 
 } // namespace
@@ -47,6 +56,7 @@ DemoWindow::DemoWindow(DemoHost& host, ctlStockpile& control, QWidget* parent)
 DemoWindow::~DemoWindow() {
     // The host outlives the window: nothing it calls may reach the window any more.
     m_host.application()->onStatusText = nullptr;
+    m_host.application()->onFound = nullptr;
     m_host.application()->documents()->onActivated = nullptr;
     m_host.services()->onShowDatasheet = nullptr;
     m_host.services()->onDeleted = nullptr;
@@ -98,6 +108,15 @@ void DemoWindow::buildMenus() {
     QMenu* view = menuBar()->addMenu("&View");
     view->addAction(m_stockpileDock->toggleViewAction());
     view->addAction(m_libraryDock->toggleViewAction());
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    QAction* editor = options->addAction("Datasheets in the workspace's &editor");
+    editor->setCheckable(true);
+    editor->setChecked(usesWorkspaceDatasheetEditor());
+    connect(editor, &QAction::toggled, this, [](bool on) {
+        RegistryTools::SetRegLongValue(registry::HKEY_CURRENT_USER, kDatasheetEditorKey,
+                                       kDatasheetEditorValue, on ? 0 : 1);
+    });
 }
 
 void DemoWindow::connectHost() {
@@ -115,13 +134,14 @@ void DemoWindow::connectHost() {
             });
         }
     };
+    application.onFound = [this](const std::vector<int64_t>& diagrams) { highlightDrawings(diagrams); };
     m_host.services()->onShowDatasheet = [this](const Datasheet& sheet) {
-        QMessageBox::information(this, QString::fromStdString(sheet.title), datasheetText(sheet));
+        auto* window = new DatasheetWindow(sheet, this);
+        window->show();
+        window->raise();
     };
     m_host.services()->onDeleted = [this](const std::vector<int64_t>& ids) {
-        statusBar()->showMessage(QString("Deleted %1 object(s) from the workspace; refresh to see the list "
-                                         "without them")
-                                     .arg(ids.size()));
+        statusBar()->showMessage(QString("Deleted %1 object(s) from the workspace").arg(ids.size()));
     };
 }
 
@@ -136,6 +156,18 @@ void DemoWindow::markActiveDrawing() {
         QFont font = item->font();
         font.setBold(active && active->diagramId() == item->data(DiagramIdRole).toLongLong());
         item->setFont(font);
+    }
+}
+
+void DemoWindow::highlightDrawings(const std::vector<int64_t>& diagrams) {
+    m_drawings->clearSelection();
+    for (int row = 0; row < m_drawings->count(); ++row) {
+        QListWidgetItem* item = m_drawings->item(row);
+        const int64_t id = item->data(DiagramIdRole).toLongLong();
+        if (std::find(diagrams.begin(), diagrams.end(), id) != diagrams.end()) {
+            item->setSelected(true);
+            m_drawings->scrollToItem(item);
+        }
     }
 }
 

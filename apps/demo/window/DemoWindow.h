@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <vector>
 
 class QDockWidget;
 class QListWidget;
@@ -34,6 +35,10 @@ public:
     qt::FormView* stockpileView() const { return m_stockpileView; }
     // Shows an error report in the status bar.
     void showReport(const ErrorReportEntry& report);
+    // The list of the workspace's drawings.
+    QListWidget* drawings() const { return m_drawings; }
+    // Selects the drawings of those diagrams in the list (what Find on Drawings found).
+    void highlightDrawings(const std::vector<int64_t>& diagrams);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

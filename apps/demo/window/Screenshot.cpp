@@ -1,13 +1,22 @@
 #include "window/Screenshot.h"
 
 #include "control/ctlStockpile.h"
+#include "qt/FormView.h"
 #include "window/DemoSession.h"
 #include "window/DemoWindow.h"
 
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -29,12 +38,8 @@ bool runUntil(const std::function<bool()>& condition, const QElapsedTimer& clock
     return true;
 }
 
-} // namespace
-
-bool takeScreenshot(DemoSession& session, const QString& file, std::chrono::milliseconds limit) {
-    ctlStockpile& control = session.control();
-    QElapsedTimer clock;
-    clock.start();
+// Waits for the workspace's views, shows the first view's tab and waits for its objects.
+bool showFirstView(ctlStockpile& control, const QElapsedTimer& clock, std::chrono::milliseconds limit) {
     if (!runUntil([&] { return control.tabsBuilt() && control.TabStrip.tabCount() >= 2; }, clock, limit)) {
         std::fprintf(stderr, "screenshot: the workspace's views did not load\n");
         return false;
@@ -49,12 +54,86 @@ bool takeScreenshot(DemoSession& session, const QString& file, std::chrono::mill
     QElapsedTimer settle;
     settle.start();
     runUntil([&] { return settle.elapsed() > 300; }, clock, limit + std::chrono::seconds(1));
-    const QPixmap picture = session.window().grab();
+    return true;
+}
+
+bool save(const QPixmap& picture, const QString& file) {
     if (picture.isNull() || !picture.save(file, "PNG")) {
         std::fprintf(stderr, "screenshot: cannot write %s\n", file.toLocal8Bit().constData());
         return false;
     }
     return true;
+}
+
+void sendMouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(at), QPointF(widget.mapToGlobal(at)), Qt::RightButton, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+} // namespace
+
+bool takeScreenshot(DemoSession& session, const QString& file, std::chrono::milliseconds limit) {
+    QElapsedTimer clock;
+    clock.start();
+    if (!showFirstView(session.control(), clock, limit)) {
+        return false;
+    }
+    return save(session.window().grab(), file);
+}
+
+bool takeMenuScreenshot(DemoSession& session, const QString& file, std::chrono::milliseconds limit) {
+    ctlStockpile& control = session.control();
+    QElapsedTimer clock;
+    clock.start();
+    if (!showFirstView(control, clock, limit)) {
+        return false;
+    }
+    auto* list = qobject_cast<QAbstractItemView*>(
+        session.window().stockpileView()->widgetFor(control.rwlvStockpile[1]));
+    if (list == nullptr) {
+        std::fprintf(stderr, "screenshot: the list has no widget\n");
+        return false;
+    }
+    control.rwlvStockpile[1].deselectAll();
+    control.rwlvStockpile[1].setItemSelected(1, true);
+    const QPoint at = list->visualRect(list->model()->index(0, 0)).center();
+    const QPoint global = list->viewport()->mapToGlobal(at);
+
+    // The menu runs its own event loop: the picture is taken from inside it, once the menu shows.
+    QPixmap picture;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            return;
+        }
+        poll.stop();
+        menu->move(global + QPoint(2, 2)); // at the pointer, whatever the platform reported
+        for (QAction* action : menu->actions()) {
+            if (action->text() == "Find on Drawings...") {
+                menu->setActiveAction(action);
+            }
+        }
+        QCoreApplication::processEvents();
+        picture = session.window().grab();
+        QPainter painter(&picture);
+        const QPoint place = session.window().mapFromGlobal(menu->pos());
+        painter.drawPixmap(place, menu->grab());
+        painter.end();
+        menu->close();
+    });
+    poll.start();
+    QCursor::setPos(global);
+    sendMouse(*list->viewport(), QEvent::MouseButtonPress, at, Qt::RightButton);
+    sendMouse(*list->viewport(), QEvent::MouseButtonRelease, at, Qt::NoButton);
+    poll.stop();
+    if (picture.isNull()) {
+        std::fprintf(stderr, "screenshot: the context menu did not open\n");
+        return false;
+    }
+    return save(picture, file);
 }
 
 } // namespace kv380::demo

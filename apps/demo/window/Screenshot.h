@@ -14,4 +14,10 @@ class DemoSession;
 bool takeScreenshot(DemoSession& session, const QString& file,
                     std::chrono::milliseconds limit = std::chrono::seconds(20));
 
+// The same with the first object selected and its context menu open at the pointer, "Find on Drawings..."
+// highlighted: the menu is opened by a right-click on the object, drawn into the picture of the window at
+// its place, and closed without a choice.
+bool takeMenuScreenshot(DemoSession& session, const QString& file,
+                        std::chrono::milliseconds limit = std::chrono::seconds(20));
+
 } // namespace kv380::demo

@@ -45,7 +45,11 @@ void DrawingApplication::setStatusBar(const std::string& text) {
 void DrawingApplication::RunCommand(int32_t iCommand) {
     m_commands.push_back("RunCommand " + std::to_string(iCommand));
     if (iCommand == FindOnDrawingsCommand) {
-        setStatusBar(findOnDrawings(m_context->database(), m_statusText));
+        const FoundOnDrawings found = findOnDrawings(m_context->database(), m_statusText);
+        setStatusBar(found.text);
+        if (onFound) {
+            onFound(found.diagramIds);
+        }
     } else {
         setStatusBar("Command " + std::to_string(iCommand) + " is not available in the demo");
     }

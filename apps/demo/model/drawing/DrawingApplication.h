@@ -5,6 +5,7 @@
 #include "model/drawing/DialogBar.h"
 #include "model/drawing/Documents.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -48,6 +49,9 @@ public:
     const std::vector<std::string>& commands() const { return m_commands; }
     // Called with every new status-bar text (the window shows it).
     std::function<void(const std::string&)> onStatusText;
+    // Called when the find command has run, with the diagrams of the drawings the object is on (the
+    // window highlights them).
+    std::function<void(const std::vector<int64_t>&)> onFound;
 
 private:
     std::shared_ptr<HostContext> m_context;

@@ -6,7 +6,7 @@
 
 namespace kv380::demo {
 
-std::string findOnDrawings(WorkspaceDatabase& database, const std::string& statusText) {
+FoundOnDrawings findOnDrawings(WorkspaceDatabase& database, const std::string& statusText) {
     std::istringstream words(statusText);
     std::string browser;
     std::string id;
@@ -14,18 +14,19 @@ std::string findOnDrawings(WorkspaceDatabase& database, const std::string& statu
     std::string name;
     std::getline(words >> std::ws, name);
     if (id.empty() || !convert::isNumeric(id)) {
-        return "Find on Drawings: no object given";
+        return {"Find on Drawings: no object given", {}};
     }
     const auto drawings = database.diagramsOfObject(convert::toLong(id));
     const std::string who = name.empty() ? "Object " + id : name;
     if (drawings.empty()) {
-        return who + " is on no drawing";
+        return {who + " is on no drawing", {}};
     }
-    std::string text = who + " is on ";
+    FoundOnDrawings found{who + " is on ", {}};
     for (std::size_t i = 0; i < drawings.size(); ++i) {
-        text += (i ? ", " : "") + drawings[i].name;
+        found.text += (i ? ", " : "") + drawings[i].name;
+        found.diagramIds.push_back(drawings[i].id);
     }
-    return text;
+    return found;
 }
 
 } // namespace kv380::demo

@@ -2,7 +2,9 @@
 
 #include "model/db/WorkspaceDatabase.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kv380::demo {
 
@@ -10,7 +12,12 @@ namespace kv380::demo {
 // status bar: a browser word, the object's identifier and its name ("PipeBrowser 42 P1").
 inline constexpr int32_t FindOnDrawingsCommand = 12094;
 
-// The answer the command shows in the status bar: the drawings the object is on.
-std::string findOnDrawings(WorkspaceDatabase& database, const std::string& statusText);
+// What the command found: the answer it shows in the status bar, and the drawings the object is on.
+struct FoundOnDrawings {
+    std::string text{};
+    std::vector<int64_t> diagramIds{};
+};
+
+FoundOnDrawings findOnDrawings(WorkspaceDatabase& database, const std::string& statusText);
 
 } // namespace kv380::demo

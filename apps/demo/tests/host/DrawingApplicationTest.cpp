@@ -31,6 +31,8 @@ TEST_F(DemoHostTest, FindOnDrawingsAnswersInTheStatusBarFromTheWorkspace) {
     auto& application = *host->application();
     std::vector<std::string> shown;
     application.onStatusText = [&](const std::string& text) { shown.push_back(text); };
+    std::vector<std::vector<int64_t>> found;
+    application.onFound = [&](const std::vector<int64_t>& diagrams) { found.push_back(diagrams); };
 
     application.setStatusBar("PipeBrowser 201 L-1001");
     application.RunCommand(12094);
@@ -43,6 +45,8 @@ TEST_F(DemoHostTest, FindOnDrawingsAnswersInTheStatusBarFromTheWorkspace) {
                 ElementsAre("PipeBrowser 201 L-1001", "L-1001 is on PFD-100 Feed", "Stockpile 125 HX-901",
                             "HX-901 is on no drawing", "Command: Connect Lines\\Process Line.sym",
                             "Command 4711 is not available in the demo"));
+    // The drawings found go to the window too: PFD-100 Feed is diagram 1001.
+    EXPECT_THAT(found, ElementsAre(std::vector<int64_t>{1001}, std::vector<int64_t>{}));
     EXPECT_THAT(host->application()->commands(),
                 ElementsAre("RunCommand 12094", "RunCommand 12094",
                             "StartCommand Connect Lines\\Process Line.sym", "RunCommand 4711"));

@@ -3,24 +3,33 @@
 #include "common/TempFolder.h"
 #include "control/ctlStockpile.h"
 #include "model/DemoHost.h"
+#include "model/db/WorkspaceDatabase.h"
 #include "model/drawing/DialogBar.h"
+#include "model/drawing/DrawingApplication.h"
 #include "qt/FormView.h"
 #include "qt/QtTestApp.h"
 #include "support/TempRegistry.h"
+#include "window/DatasheetWindow.h"
 #include "window/DemoSession.h"
 #include "window/Screenshot.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QImage>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTabBar>
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 namespace kv380::demo::test {
 namespace {
@@ -71,6 +80,39 @@ protected:
                 return control().rwlvStockpile.exists(index) && listWidget(index)->model()->rowCount() > 0;
             },
             kWindowWait));
+    }
+
+    // The row of a listed object in a list element's widget.
+    int rowOf(int element, const std::string& name) {
+        const auto names = listed(element);
+        const auto it = std::find(names.begin(), names.end(), name);
+        return it == names.end() ? -1 : static_cast<int>(it - names.begin());
+    }
+    // Selects a listed object with the left button, then right-clicks it and picks the menu item with that
+    // caption from the menu that opens.
+    void pickFromContextMenu(int element, const std::string& name, const QString& caption) {
+        QAbstractItemView* list = listWidget(element);
+        const int row = rowOf(element, name);
+        ASSERT_GE(row, 0) << name;
+        const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+        qt::test::click(*list->viewport(), at);
+        qt::test::whenShown([caption] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                return false;
+            }
+            for (QAction* action : menu->actions()) {
+                if (action->text() == caption) {
+                    menu->setActiveAction(action);
+                }
+            }
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(menu, &enter);
+            return true;
+        });
+        qt::test::click(*list->viewport(), at, Qt::RightButton);
+        // The list is loaded again after an object command; the refresh timer is back on once it shows.
+        ASSERT_TRUE(processUntil([&] { return control().tmrRefreshMePlease.Enabled(); }, kWindowWait));
     }
 
     kv380::test::TempRegistry registry;
@@ -151,6 +193,68 @@ TEST_F(DemoWindowTest, TheScreenshotIsAPictureOfTheFilledList) {
     }
     EXPECT_GT(colours.size(), 8u); // not blank
     EXPECT_EQ(tabBar()->currentIndex(), 1);
+}
+
+TEST_F(DemoWindowTest, FindOnDrawingsFromTheContextMenuHighlightsTheDrawingsThatShowTheObject) {
+    showTab(1);
+    pickFromContextMenu(1, "L-1001", "Find on Drawings...");
+    EXPECT_EQ(session.host().application()->statusText(), "L-1001 is on PFD-100 Feed");
+    const auto selected = session.window().drawings()->selectedItems();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_TRUE(selected[0]->text().startsWith("PFD-100 Feed"));
+}
+
+TEST_F(DemoWindowTest, DatasheetsFromTheContextMenuOpenAWindowOfTheObjectByEitherRoute) {
+    showTab(1);
+    pickFromContextMenu(1, "P-101", "Datasheets...");
+    auto sheets = session.window().findChildren<DatasheetWindow*>();
+    ASSERT_EQ(sheets.size(), 1);
+    EXPECT_TRUE(sheets[0]->isVisible());
+    EXPECT_EQ(sheets[0]->value("Tag"), "P-101");
+    EXPECT_EQ(sheets[0]->value("Description"), "Feed pump");
+
+    // The workspace's own editor, chosen in the Options menu.
+    QAction* editorChoice = nullptr;
+    for (QAction* action : session.window().findChildren<QAction*>()) {
+        if (action->text().contains("workspace's &editor")) {
+            editorChoice = action;
+        }
+    }
+    ASSERT_NE(editorChoice, nullptr);
+    editorChoice->setChecked(true);
+    const auto type =
+        registry.value(registry::HKEY_CURRENT_USER,
+                       "Software\\Velmarck\\Corvane\\38.0\\VIVarurava\\Settings\\DatasheetEditor", "Type");
+    ASSERT_TRUE(type.has_value());
+    EXPECT_EQ(type->data, (std::vector<registry::BYTE>{0, 0, 0, 0}));
+    pickFromContextMenu(1, "V-201", "Datasheets...");
+    sheets = session.window().findChildren<DatasheetWindow*>();
+    ASSERT_EQ(sheets.size(), 2);
+    EXPECT_EQ(sheets[1]->value("Tag"), "V-201");
+}
+
+TEST_F(DemoWindowTest, DeleteFromWorkspaceRemovesTheObjectFromTheWorkspaceAndTheList) {
+    showTab(1);
+    ASSERT_GE(rowOf(1, "T-203"), 0);
+    // Nobody watches: the question is answered with its default button, Yes.
+    pickFromContextMenu(1, "T-203", "&Delete from WorkSpace");
+    EXPECT_LT(rowOf(1, "T-203"), 0);
+    EXPECT_GE(rowOf(1, "P-101"), 0);
+    EXPECT_FALSE(session.host().database().object(107).has_value());
+}
+
+TEST_F(DemoWindowTest, TheMenuScreenshotShowsTheContextMenuOverTheWindow) {
+    const QString plain = QString::fromStdString(data / "plain.png");
+    const QString withMenu = QString::fromStdString(data / "menu.png");
+    ASSERT_TRUE(takeScreenshot(session, plain));
+    ASSERT_TRUE(takeMenuScreenshot(session, withMenu));
+    const QImage before(plain);
+    const QImage after(withMenu);
+    ASSERT_EQ(before.size(), after.size());
+    EXPECT_NE(before, after);
+    // The menu closed without running a command.
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(session.host().application()->commands().empty());
 }
 
 } // namespace
