@@ -37,7 +37,7 @@ std::shared_ptr<IKVPresentedObject> ObjectSymbols::GetObjectSymbol(const std::st
             strSymbol = bMappedSymbol ? withUnitOperationsFolder(object->MapSymbol()) : object->Symbol();
             return object;
         }
-    } catch (const std::exception&) {
+    } catch (...) {
     }
     return nullptr;
 }
@@ -66,7 +66,7 @@ std::string ObjectSymbols::GetMappedSymbol(const std::string& sTarget, std::stri
             GetObjectSymbol(sServerID, defaultSymbol, false, false);
         }
         return GetLibraryMappedSymbol(defaultSymbol, sourceClass, sTarget);
-    } catch (const std::exception&) {
+    } catch (...) {
         return "";
     }
 }
