@@ -35,14 +35,6 @@ size_t characterLength(std::string_view text, size_t pos) {
     return length;
 }
 
-size_t characterCount(std::string_view text) {
-    size_t count = 0;
-    for (size_t pos = 0; pos < text.size(); pos += characterLength(text, pos)) {
-        ++count;
-    }
-    return count;
-}
-
 // The byte offset after the first `count` characters; nothing when the text has fewer.
 std::optional<size_t> offsetAfter(std::string_view text, size_t count) {
     size_t pos = 0;
@@ -53,15 +45,6 @@ std::optional<size_t> offsetAfter(std::string_view text, size_t count) {
         pos += characterLength(text, pos);
     }
     return pos;
-}
-
-// The text without its first `count` characters; fewer characters than that is an invalid call (5).
-std::string dropLeadingCharacters(std::string_view text, size_t count) {
-    const auto offset = offsetAfter(text, count);
-    if (!offset) {
-        raise(err::InvalidProcedureCall);
-    }
-    return std::string(text.substr(*offset));
 }
 
 std::vector<std::string_view> splitAtSemicolons(std::string_view text) {
@@ -77,6 +60,22 @@ std::vector<std::string_view> splitAtSemicolons(std::string_view text) {
 }
 
 } // namespace
+
+size_t characterCount(std::string_view text) {
+    size_t count = 0;
+    for (size_t pos = 0; pos < text.size(); pos += characterLength(text, pos)) {
+        ++count;
+    }
+    return count;
+}
+
+std::string dropLeadingCharacters(std::string_view text, size_t count) {
+    const auto offset = offsetAfter(text, count);
+    if (!offset) {
+        raise(err::InvalidProcedureCall);
+    }
+    return std::string(text.substr(*offset));
+}
 
 std::string symbolMapKey(std::string_view sID, std::string_view sDiagramClass, std::string_view sTarget) {
     std::string key;
