@@ -128,6 +128,14 @@ void ControlView::mirror(ui::Property what) {
 void ControlView::place() {
     m_widget->setGeometry(scale().rectOf(*m_control));
     placed();
+    // The controls inside are rounded where they lie in the top level: when this one moves, so may they.
+    if (childArea() != nullptr) {
+        const QPointF origin = scale().originOf(m_control);
+        if (origin != m_childOrigin) {
+            m_childOrigin = origin;
+            m_form.placeChildrenOf(*m_control);
+        }
+    }
 }
 
 void ControlView::reparent() {

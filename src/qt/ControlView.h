@@ -5,6 +5,7 @@
 #include "qt/TwipsScale.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QPointer>
 #include <QWidget>
 
@@ -117,6 +118,8 @@ private:
     bool m_passive{false};
     bool m_pressed{false};
     int m_mirroring{0};
+    // For a container: where its inside began in the top level when its children were last placed.
+    QPointF m_childOrigin{0, 0};
 };
 
 // Mouse buttons and shift state of a Qt event, as the runtime's events count them.

@@ -16,6 +16,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kv380::qt {
 
@@ -68,11 +69,17 @@ FormView* FormView::of(const ui::TopLevel& topLevel) {
 
 void FormView::start() {
     observe(*m_topLevel);
+    m_measured = false;
     controlsChanged();
     for (int p = 0; p < ui::kPropertyCount; ++p) {
         if (static_cast<ui::Property>(p) != ui::Property::Controls) {
             mirrorTopLevel(static_cast<ui::Property>(p));
         }
+    }
+    // A form being shown was laid out before its widgets existed: lay it out again with what they measured.
+    auto* form = dynamic_cast<ui::Form*>(m_topLevel);
+    if (std::exchange(m_measured, false) && form != nullptr && form->Visible()) {
+        guardSlot(contextFor("FormView::start"), [&] { form->remeasured(); });
     }
 }
 
@@ -119,6 +126,14 @@ QWidget* FormView::childAreaFor(const ui::Control* container) const {
     return area != nullptr ? area : const_cast<FormView*>(this);
 }
 
+void FormView::placeChildrenOf(const ui::Control& container) {
+    for (auto& entry : m_views) {
+        if (entry.first->Container() == &container) {
+            entry.second->mirror(ui::Property::Left);
+        }
+    }
+}
+
 std::string FormView::contextFor(std::string_view handler) const {
     std::string context(handler);
     if (m_topLevel != nullptr) {
@@ -152,6 +167,9 @@ void FormView::modelChanged(ui::Control& control, ui::Property what) {
             entry.second->picturesChanged();
         }
         return;
+    }
+    if (what == ui::Property::ClientArea) {
+        m_measured = true;
     }
     if (ControlView* view = viewOf(control)) {
         view->mirror(what);
@@ -267,6 +285,17 @@ void FormView::mirrorTopLevel(ui::Property what) {
         }
         break;
     }
+    case ui::Property::WindowState:
+        if (form != nullptr && window() != this) {
+            const Qt::WindowStates wanted = form->WindowState() == ui::Form::Minimized   ? Qt::WindowMinimized
+                                            : form->WindowState() == ui::Form::Maximized ? Qt::WindowMaximized
+                                                                                         : Qt::WindowNoState;
+            QWidget* win = window();
+            if ((win->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) != wanted) {
+                win->setWindowState(wanted);
+            }
+        }
+        break;
     case ui::Property::Font:
         setFont(toQtFont(m_topLevel->Font(), QApplication::font(this)));
         break;

@@ -59,6 +59,8 @@ public:
 
     // For the control views: where a container's children go (this widget for the top level itself).
     QWidget* childAreaFor(const ui::Control* container) const;
+    // A container moved: the widgets of the controls inside it are placed again.
+    void placeChildrenOf(const ui::Control& container);
     // A manual drag (a splitter bar) moves or is dropped: the control under the pointer hears of it.
     void dragMoved(ControlView& source, QPoint globalPos);
     void dragReleased(ControlView& source, QPoint globalPos);
@@ -101,6 +103,8 @@ private:
     // The control a manual drag is over, to tell it when the drag leaves.
     QPointer<QWidget> m_dragOver;
     ui::Control* m_dragOverControl{nullptr};
+    // A renderer-measured size (a tab strip's ClientTop) went into the model while the view started.
+    bool m_measured{false};
 };
 
 } // namespace kv380::qt

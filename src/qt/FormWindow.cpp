@@ -5,6 +5,7 @@
 #include "qt/SlotGuard.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QVBoxLayout>
 
 #include <string>
@@ -33,6 +34,23 @@ FormWindow* FormWindow::of(const ui::Form& form) {
 
 void FormWindow::reject() {
     // Escape reached the dialog: the form has no cancel button, and only the model closes the form.
+}
+
+void FormWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || m_view->topLevel() == nullptr) {
+        return;
+    }
+    const Qt::WindowStates states = windowState();
+    const int state = (states & Qt::WindowMinimized) != 0   ? ui::Form::Minimized
+                      : (states & Qt::WindowMaximized) != 0 ? ui::Form::Maximized
+                                                            : ui::Form::Normal;
+    if (state == m_form->WindowState()) {
+        return;
+    }
+    std::string context("FormWindow::changeEvent (");
+    context.append(m_form->Name()).append(")");
+    guardSlot(context, [&] { m_form->setWindowState(state); });
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -33,6 +33,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Minimizing, maximizing and restoring the window reach the form's WindowState.
+    void changeEvent(QEvent* event) override;
 
 private:
     ui::Form* m_form;

@@ -5,6 +5,7 @@
 #include "qt/Text.h"
 
 #include <QDrag>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPointer>
@@ -87,6 +88,13 @@ protected:
             m_owner->doubleClicked();
         }
     }
+    void keyReleaseEvent(QKeyEvent* event) override {
+        QPointer<ListWidget> self(this);
+        QListView::keyReleaseEvent(event);
+        if (self && m_owner != nullptr && !event->isAutoRepeat()) {
+            m_owner->keyReleased(*event);
+        }
+    }
     void startDrag(Qt::DropActions) override {
         const QModelIndexList dragged = selectedIndexes();
         if (m_owner == nullptr || dragged.isEmpty()) {
@@ -152,9 +160,11 @@ void ListControlView::applyView() {
         m_view->setWrapping(true);
         m_view->setWordWrap(true);
         m_view->setIconSize(QSize(32, 32));
+        m_model->setItemSize(QSize(std::max(76, charWidth * 12) - 4, 32 + 2 * line + 6));
         m_view->setGridSize(QSize(std::max(76, charWidth * 12), 32 + 2 * line + 10));
         break;
     case 1: // small icons flowing left to right
+        m_model->setItemSize(QSize());
         m_view->setViewMode(QListView::ListMode);
         m_view->setFlow(QListView::LeftToRight);
         m_view->setWrapping(true);
@@ -163,6 +173,7 @@ void ListControlView::applyView() {
         m_view->setGridSize(QSize(charWidth * 20 + 24, std::max(18, line + 4)));
         break;
     case ui::RWListView::SmallIcons:
+        m_model->setItemSize(QSize());
         m_view->setViewMode(QListView::ListMode);
         m_view->setFlow(QListView::TopToBottom);
         m_view->setWrapping(true);
@@ -171,6 +182,7 @@ void ListControlView::applyView() {
         m_view->setGridSize(QSize(charWidth * 24 + 24, std::max(18, line + 4)));
         break;
     default: // one column
+        m_model->setItemSize(QSize());
         m_view->setViewMode(QListView::ListMode);
         m_view->setFlow(QListView::TopToBottom);
         m_view->setWrapping(false);
@@ -261,6 +273,14 @@ void ListControlView::clickCompleted() {
 
 void ListControlView::doubleClicked() {
     input("QListView::mouseDoubleClickEvent", [&] { m_list.raiseDblClick(); });
+}
+
+void ListControlView::keyReleased(const QKeyEvent& event) {
+    int shift = 0;
+    shift |= (event.modifiers() & Qt::ShiftModifier) ? 1 : 0;
+    shift |= (event.modifiers() & Qt::ControlModifier) ? 2 : 0;
+    shift |= (event.modifiers() & Qt::AltModifier) ? 4 : 0;
+    input("QListView::keyReleaseEvent", [&] { m_list.raiseKeyUp(event.key(), shift); });
 }
 
 void ListControlView::dragStarted() {

@@ -4,6 +4,8 @@
 
 #include <QItemSelection>
 
+class QKeyEvent;
+
 namespace kv380::ui {
 class RWListView;
 }
@@ -19,7 +21,8 @@ class ListWidget;
 //
 // The user's selection (extended selection when the list is multi-select) becomes the items' selected
 // state in the model; the mouse buttons become MouseDown/MouseUp (after the view has updated the
-// selection, so a handler reads the selection the click made), then Click; a drag of the selected items
+// selection, so a handler reads the selection the click made), then Click; a released key becomes KeyUp
+// (after the view moved its selection); a drag of the selected items
 // carries their keys as text and raises OLEStartDrag before and OLECompleteDrag after.
 class ListControlView : public ControlView {
     Q_OBJECT
@@ -30,6 +33,7 @@ public:
     void dragStarted();
     void dragCompleted(Qt::DropAction action);
     void doubleClicked();
+    void keyReleased(const QKeyEvent& event);
 
 private:
     void mirrorOwn(ui::Property what) override;

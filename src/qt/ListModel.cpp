@@ -44,6 +44,8 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
         }
         return *found;
     }
+    case Qt::SizeHintRole:
+        return m_itemSize.isValid() ? QVariant(m_itemSize) : QVariant();
     default:
         return {};
     }

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QHash>
 #include <QIcon>
+#include <QSize>
 
 namespace kv380::ui {
 class RWListView;
@@ -36,6 +37,9 @@ public:
     void detach();
     // The icon of items that name none.
     void setDefaultIcon(const QIcon& icon) { m_defaultIcon = icon; }
+    // The size every item asks for; an invalid size lets the view measure items itself. Large icons take
+    // their whole grid cell, so a name is not cut down to its icon's width.
+    void setItemSize(QSize size) { m_itemSize = size; }
 
     // The item shown in a row, nullptr when the list no longer has it.
     const ui::ListItem* itemAt(int row) const;
@@ -44,6 +48,7 @@ private:
     ui::RWListView* m_list;
     int m_rows{0};
     QIcon m_defaultIcon;
+    QSize m_itemSize;
     // Pictures read once per name, not once per paint.
     mutable QHash<QString, QIcon> m_icons;
 };

@@ -43,13 +43,25 @@ TwipsScale TwipsScale::ofScreen() {
     return scale;
 }
 
+QPointF TwipsScale::originOf(const ui::Control* container) const {
+    if (container == nullptr || container->Container() == nullptr) {
+        return {0, 0};
+    }
+    const QPointF outer = originOf(container->Container());
+    return {clampTwips(static_cast<float>(outer.x()) + container->Left(), x),
+            clampTwips(static_cast<float>(outer.y()) + container->Top(), y)};
+}
+
 QRect TwipsScale::rectOf(const ui::Control& control) const {
-    const float left = clampTwips(control.Left(), x);
-    const float top = clampTwips(control.Top(), y);
+    const QPointF origin = originOf(control.Container());
+    const auto ox = static_cast<float>(origin.x());
+    const auto oy = static_cast<float>(origin.y());
+    const float left = clampTwips(ox + control.Left(), x);
+    const float top = clampTwips(oy + control.Top(), y);
     const float width = clampTwips(control.Width(), x);
     const float height = clampTwips(control.Height(), y);
     const ui::PixelRect r = ui::toPixels(left, top, width, height, x, y);
-    return QRect(r.left, r.top, std::max(0, r.width), std::max(0, r.height));
+    return QRect(r.left - toPixelsX(ox), r.top - toPixelsY(oy), std::max(0, r.width), std::max(0, r.height));
 }
 
 int TwipsScale::toPixelsX(float twips) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QRect>
 
 namespace kv380::ui {
@@ -17,8 +18,12 @@ struct TwipsScale {
     static TwipsScale ofScreen();
 
     // A control's rectangle in its container, converted edge by edge so that controls that touch in twips
-    // touch on screen. Coordinates far outside any screen are clamped rather than failing.
+    // touch on screen. The edges are rounded where they lie in the top level, so a control that fills its
+    // container fills it on screen too, whatever the container's position rounds to. Coordinates far
+    // outside any screen are clamped rather than failing.
     QRect rectOf(const ui::Control& control) const;
+    // Where a container's inside begins in its top level, in twips (0, 0 for the top level itself).
+    QPointF originOf(const ui::Control* container) const;
     int toPixelsX(float twips) const;
     int toPixelsY(float twips) const;
     float toTwipsX(int pixels) const;

@@ -22,15 +22,6 @@ std::optional<size_t> offsetAfter(std::string_view text, size_t count) {
     return pos;
 }
 
-// The text without its first `count` characters; fewer characters than that is an invalid call (5).
-std::string dropLeadingCharacters(std::string_view text, size_t count) {
-    const auto offset = offsetAfter(text, count);
-    if (!offset) {
-        raise(err::InvalidProcedureCall);
-    }
-    return std::string(text.substr(*offset));
-}
-
 std::vector<std::string_view> splitAtSemicolons(std::string_view text) {
     std::vector<std::string_view> parts;
     for (;;) {
@@ -44,6 +35,22 @@ std::vector<std::string_view> splitAtSemicolons(std::string_view text) {
 }
 
 } // namespace
+
+size_t characterCount(std::string_view text) {
+    size_t count = 0;
+    for (size_t pos = 0; pos < text.size(); pos += utf8::sequenceLength(text, pos)) {
+        ++count;
+    }
+    return count;
+}
+
+std::string dropLeadingCharacters(std::string_view text, size_t count) {
+    const auto offset = offsetAfter(text, count);
+    if (!offset) {
+        raise(err::InvalidProcedureCall);
+    }
+    return std::string(text.substr(*offset));
+}
 
 std::string symbolMapKey(std::string_view sID, std::string_view sDiagramClass, std::string_view sTarget) {
     std::string key;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,12 @@
 // and positions count characters (code points of UTF-8 text; each byte of an invalid sequence counts as
 // one, as platform/convert/Utf8.h reads them), so a cut never splits a character.
 namespace kv380 {
+
+// The number of characters of the text.
+std::size_t characterCount(std::string_view text);
+
+// The text without its first `count` characters; a text with fewer raises 5 (invalid procedure call).
+std::string dropLeadingCharacters(std::string_view text, std::size_t count);
 
 // The symbol map's key: identifier, "(", source diagram class, ")", target class. Case-sensitive, and the
 // parts are not checked for parentheses.

@@ -1,45 +1,9 @@
 #include "platform/fs/FilePattern.h"
 
 #include "platform/convert/Utf8.h"
+#include "platform/fs/CaseFolding.h"
 
 namespace kv380::fs {
-namespace {
-
-// Simple lower-case folding for the alphabets file names commonly use. Invalid bytes read as values above
-// every character and stay as they are.
-char32_t foldCase(char32_t c) {
-    if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
-        return c + 0x20;
-    }
-    if (c == 0x178) {
-        return 0xFF; // Ÿ -> ÿ
-    }
-    // Latin Extended-A pairs upper/lower case in neighbouring code points (İ and ı have no partner).
-    if ((c >= 0x100 && c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
-        return c | 1;
-    }
-    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
-        return (c % 2 == 1) ? c + 1 : c;
-    }
-    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) {
-        return c + 0x20; // Greek capitals
-    }
-    if (c == 0x3C2) {
-        return 0x3C3; // final sigma is a sigma
-    }
-    if (c >= 0x410 && c <= 0x42F) {
-        return c + 0x20; // Cyrillic capitals
-    }
-    if (c >= 0x400 && c <= 0x40F) {
-        return c + 0x50; // Cyrillic capitals with marks (Ѐ..Џ)
-    }
-    if (c >= 0xFF21 && c <= 0xFF3A) {
-        return c + 0x20; // full-width Latin capitals
-    }
-    return c;
-}
-
-} // namespace
 
 bool matchesFilePattern(std::string_view name, std::string_view pattern, MatchCase matchCase) {
     const bool fold = matchCase == MatchCase::IgnoreCase;

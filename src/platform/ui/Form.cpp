@@ -21,6 +21,17 @@ void Form::setCaption(std::string caption) {
     notify(Property::Caption);
 }
 
+void Form::setWindowState(int state) {
+    if (state != Normal && state != Minimized && state != Maximized) {
+        raise(err::InvalidPropertyValue);
+    }
+    if (std::exchange(m_windowState, state) == state) {
+        return;
+    }
+    notify(Property::WindowState);
+    fire(Resize);
+}
+
 void Form::load() {
     if (m_loaded) {
         return;

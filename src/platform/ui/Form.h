@@ -38,6 +38,14 @@ public:
     // The user closes the window with its close box.
     bool closeByUser();
 
+    // Normal, minimized or maximized, as the renderer learns it from the window (or code sets it); another
+    // value throws 380. A change raises Resize, as the window's client area changes with it.
+    static constexpr int Normal = 0;
+    static constexpr int Minimized = 1;
+    static constexpr int Maximized = 2;
+    int WindowState() const { return m_windowState; }
+    void setWindowState(int state);
+
     std::function<void()> Load;
     std::function<void(int& cancel, int unloadMode)> QueryUnload;
 
@@ -48,6 +56,7 @@ private:
     bool m_loaded{false};
     bool m_shownSinceLoad{false};
     bool m_modal{false};
+    int m_windowState{Normal};
 };
 
 } // namespace kv380::ui

@@ -32,8 +32,10 @@ enum class Property {
     ScaleSize,  // a form's or user control's inner size
     Controls,   // a control was added to or removed from a form's or user control's collection
     Shown,      // a form was loaded, shown modally, or unloaded
+    // a form was minimized, maximized or restored
+    WindowState,
 };
 
-inline constexpr int kPropertyCount = static_cast<int>(Property::Shown) + 1;
+inline constexpr int kPropertyCount = static_cast<int>(Property::WindowState) + 1;
 
 } // namespace kv380::ui

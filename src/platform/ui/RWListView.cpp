@@ -172,6 +172,10 @@ void RWListView::raiseDblClick() {
     fire(DblClick);
 }
 
+void RWListView::raiseKeyUp(int keyCode, int shift) {
+    fire(KeyUp, keyCode, shift);
+}
+
 std::unique_ptr<Control> RWListView::cloneDesign() const {
     auto copy = std::make_unique<RWListView>(Name());
     copy->copyDesignFrom(*this);

@@ -30,7 +30,8 @@ struct ListItem {
 // checked (an item may have no key).
 //
 // Notifications raised by the user (through the renderer) or by a test: drag start and completion, click,
-// double-click, mouse buttons (Control::MouseDown/MouseUp) and drag-over (Control::DragOver).
+// double-click, a key released after the list handled it, mouse buttons (Control::MouseDown/MouseUp) and
+// drag-over (Control::DragOver).
 class RWListView : public Control {
 public:
     static constexpr int LargeIcons = 0;
@@ -88,12 +89,16 @@ public:
     std::function<void(int effect)> OLECompleteDrag;
     std::function<void()> Click;
     std::function<void()> DblClick;
+    // A key was released (the renderer's key code; shift state as for the mouse), after the list handled
+    // it (moved its selection, say).
+    std::function<void(int keyCode, int shift)> KeyUp;
 
     void raiseOLEStartDrag();
     // effect: 0 none, 1 copy, 2 move.
     void raiseOLECompleteDrag(int effect = 0);
     void raiseClick();
     void raiseDblClick();
+    void raiseKeyUp(int keyCode, int shift = 0);
 
     std::unique_ptr<Control> cloneDesign() const override;
 

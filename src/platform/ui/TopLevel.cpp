@@ -100,6 +100,10 @@ void TopLevel::resizeTo(float width, float height, float scaleWidth, float scale
     }
 }
 
+void TopLevel::remeasured() {
+    fire(Resize);
+}
+
 void TopLevel::sizeChanged() {
     notify(Property::ScaleSize);
     fire(Resize);

@@ -72,6 +72,9 @@ public:
     void setScaleSize(float scaleWidth, float scaleHeight);
     // Outer and inner size together, as a renderer learns them from a user's resize: one Resize.
     void resizeTo(float width, float height, float scaleWidth, float scaleHeight);
+    // A renderer that has just measured sizes only it knows (a tab strip's ClientTop) after the last Resize
+    // says so: Resize is raised again, so the layout can use them.
+    void remeasured();
 
     // Pops up one of this form's menus at the mouse position through the desktop. The chosen item's Click
     // has run when this returns.

@@ -60,6 +60,19 @@ TEST(TopLevelResize, AResizeHandlerThatEnlargesTheFormGetsANestedResizeAndEndsWi
     EXPECT_EQ(widths, (std::vector<float>{6000, 6000}));
 }
 
+TEST(TopLevelResize, MinimizingAndRestoringRaiseResizeAndARemeasureRaisesOneMore) {
+    Form dialog("frmSymbolMap");
+    std::vector<int> states;
+    dialog.Resize = [&] { states.push_back(dialog.WindowState()); };
+    dialog.setWindowState(Form::Minimized);
+    dialog.setWindowState(Form::Minimized); // no change
+    dialog.setWindowState(Form::Normal);
+    dialog.remeasured();
+    EXPECT_EQ(states, (std::vector<int>{Form::Minimized, Form::Normal, Form::Normal}));
+    EXPECT_EQ(errorNumberOf([&] { dialog.setWindowState(3); }), err::InvalidPropertyValue);
+    EXPECT_EQ(dialog.WindowState(), Form::Normal);
+}
+
 TEST(TopLevelControls, NamesAreUniqueAndContainersMustBelongToTheSameForm) {
     Form menuForm("frmPopUpMenu");
     Form other("frmSymbolMap");

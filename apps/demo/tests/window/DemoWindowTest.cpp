@@ -7,6 +7,7 @@
 #include "model/drawing/DialogBar.h"
 #include "model/drawing/DrawingApplication.h"
 #include "qt/FormView.h"
+#include "qt/FormWindow.h"
 #include "qt/QtTestApp.h"
 #include "support/TempRegistry.h"
 #include "window/DatasheetWindow.h"
@@ -176,6 +177,35 @@ TEST_F(DemoWindowTest, TheStockpileBarIsTheDock) {
     EXPECT_FALSE(bar->Visible());
     dock->toggleViewAction()->trigger();
     EXPECT_TRUE(bar->Visible());
+}
+
+TEST_F(DemoWindowTest, TheObjectsMenuOpensTheSymbolMapOfTheSelectedObject) {
+    showTab(1);
+    session.window().symbolMapAction()->trigger();
+    EXPECT_TRUE(session.window().statusBar()->currentMessage().startsWith("Select one object"));
+
+    ui::RWListView& list = control().rwlvStockpile[1];
+    for (int i = 1; i <= list.itemCount(); ++i) {
+        list.setItemSelected(i, list.item(i).text == "P-101");
+    }
+    QStringList seen;
+    qt::test::whenShown([&] {
+        auto* dialog = qobject_cast<qt::FormWindow*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return false;
+        }
+        seen << dialog->windowTitle();
+        for (auto* tabs : dialog->findChildren<QTabBar*>()) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                seen << tabs->tabText(i);
+            }
+        }
+        qt::test::pressKey(dialog->view(), Qt::Key_Escape);
+        return true;
+    });
+    session.window().symbolMapAction()->trigger();
+    EXPECT_EQ(seen, QStringList({"Select Symbol for Diagram Conversion from PFD", "PPID", "Sim"}));
+    EXPECT_TRUE(session.window().statusBar()->currentMessage().endsWith("left as it was"));
 }
 
 TEST_F(DemoWindowTest, TheScreenshotIsAPictureOfTheFilledList) {
