@@ -7,6 +7,7 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/MsgBoxStyle.h"
 #include "settings/CharSetUtils.h"
+#include "symbolmap/frmSymbolMap.h"
 
 #include <vector>
 
@@ -81,7 +82,26 @@ void frmPopUpMenu::mnuFindOnDwg_Click() {
 }
 
 void frmPopUpMenu::mnuSymbolMap_Click() {
-    // Opens the Symbol Map dialog: wired when the dialog lands.
+    guarded("mnuSymbolMap_Click", [&] {
+        std::shared_ptr<IKVPresentedObject> item;
+        if (!singleItem(item) || !item) {
+            return;
+        }
+        const std::string type = item->ObjectType();
+        const std::string symbol = item->Symbol();
+        if (!m_oStockPile) {
+            raise(err::ObjectNotSet);
+        }
+        const std::string diagramClass = m_oStockPile->GetDiagramClass();
+        // The dialog lives for this one command: gone when the command ends, confirmed or not.
+        frmSymbolMap dialog;
+        dialog.setStockPile(m_oStockPile);
+        dialog.Initialise(m_oDwgApp, m_sServerId, diagramClass, symbol, type);
+        dialog.Show(ui::Form::Modal, this);
+        if (dialog.bOKHit()) {
+            dialog.Save();
+        }
+    });
 }
 
 void frmPopUpMenu::mnuDelete_Click() {

@@ -13,7 +13,6 @@
 #include "window/DatasheetWindow.h"
 #include "window/DockBarSurface.h"
 #include "window/SymbolLibraryPanel.h"
-#include "window/SymbolMapCommand.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -107,10 +106,6 @@ void DemoWindow::buildMenus() {
     workspace->addSeparator();
     workspace->addAction("E&xit", this, &QWidget::close);
 
-    QMenu* objects = menuBar()->addMenu("&Objects");
-    m_symbolMapAction = objects->addAction("&Symbol Map...", this, [this] { openSymbolMap(); });
-    m_symbolMapAction->setToolTip("Choose the symbols of the selected object for diagram conversion");
-
     QMenu* view = menuBar()->addMenu("&View");
     view->addAction(m_stockpileDock->toggleViewAction());
     view->addAction(m_libraryDock->toggleViewAction());
@@ -149,12 +144,6 @@ void DemoWindow::connectHost() {
     m_host.services()->onDeleted = [this](const std::vector<int64_t>& ids) {
         statusBar()->showMessage(QString("Deleted %1 object(s) from the workspace").arg(ids.size()));
     };
-}
-
-void DemoWindow::openSymbolMap() {
-    qt::guardSlot("DemoWindow::openSymbolMap", [&] {
-        statusBar()->showMessage(QString::fromStdString(runSymbolMapCommand(m_control, m_host.dwgApp())));
-    });
 }
 
 void DemoWindow::activateDiagram(int64_t diagramId) {

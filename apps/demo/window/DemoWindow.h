@@ -34,8 +34,6 @@ public:
     QDockWidget* stockpileDock() const { return m_stockpileDock; }
     QDockWidget* symbolLibraryDock() const { return m_libraryDock; }
     qt::FormView* stockpileView() const { return m_stockpileView; }
-    // Objects > Symbol Map...: the Symbol Map dialog for the object selected in the stock pile.
-    QAction* symbolMapAction() const { return m_symbolMapAction; }
     // Shows an error report in the status bar.
     void showReport(const ErrorReportEntry& report);
     // The list of the workspace's drawings.
@@ -51,7 +49,6 @@ private:
     void buildDrawings();
     void buildMenus();
     void connectHost();
-    void openSymbolMap();
     // Opens a workspace diagram's drawing; the stock pile hears that it became active.
     void activateDiagram(int64_t diagramId);
     void markActiveDrawing();
@@ -62,7 +59,6 @@ private:
     QDockWidget* m_stockpileDock{nullptr};
     QDockWidget* m_libraryDock{nullptr};
     QListWidget* m_drawings{nullptr};
-    QAction* m_symbolMapAction{nullptr};
 };
 
 } // namespace kv380::demo

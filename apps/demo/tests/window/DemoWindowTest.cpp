@@ -179,15 +179,8 @@ TEST_F(DemoWindowTest, TheStockpileBarIsTheDock) {
     EXPECT_TRUE(bar->Visible());
 }
 
-TEST_F(DemoWindowTest, TheObjectsMenuOpensTheSymbolMapOfTheSelectedObject) {
+TEST_F(DemoWindowTest, SymbolMapFromTheContextMenuOpensTheDialogForTheObject) {
     showTab(1);
-    session.window().symbolMapAction()->trigger();
-    EXPECT_TRUE(session.window().statusBar()->currentMessage().startsWith("Select one object"));
-
-    ui::RWListView& list = control().rwlvStockpile[1];
-    for (int i = 1; i <= list.itemCount(); ++i) {
-        list.setItemSelected(i, list.item(i).text == "P-101");
-    }
     QStringList seen;
     qt::test::whenShown([&] {
         auto* dialog = qobject_cast<qt::FormWindow*>(QApplication::activeModalWidget());
@@ -203,9 +196,8 @@ TEST_F(DemoWindowTest, TheObjectsMenuOpensTheSymbolMapOfTheSelectedObject) {
         qt::test::pressKey(dialog->view(), Qt::Key_Escape);
         return true;
     });
-    session.window().symbolMapAction()->trigger();
+    pickFromContextMenu(1, "P-101", "Symbol Map...");
     EXPECT_EQ(seen, QStringList({"Select Symbol for Diagram Conversion from PFD", "PPID", "Sim"}));
-    EXPECT_TRUE(session.window().statusBar()->currentMessage().endsWith("left as it was"));
 }
 
 TEST_F(DemoWindowTest, TheScreenshotIsAPictureOfTheFilledList) {
