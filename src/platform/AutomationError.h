@@ -46,6 +46,7 @@ inline constexpr int32_t ControlArrayElementMissing = 340;
 inline constexpr int32_t InvalidPropertyValue = 380;
 inline constexpr int32_t CannotCreateObject = 429;
 inline constexpr int32_t NotSupported = 438;
+inline constexpr int32_t WrongArgumentCount = 450; // wrong number of arguments or invalid property assignment
 inline constexpr int32_t KeyAlreadyAssociated = 457;
 inline constexpr int32_t IndexOutOfBounds = 35600;
 inline constexpr int32_t KeyNotUnique = 35602;

@@ -46,6 +46,17 @@ constexpr const char* KeptSql[] = {
     "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2",
     ("INSERT INTO vals(key, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
      " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data"),
+    "SELECT 1 FROM keys WHERE id = ?1",
+    "DELETE FROM vals WHERE key = ?1 AND folded = ?2",
+    // A sub-key's folded path starts with ?1: the key's path and its "\" bound as one blob ("||" would
+    // make text of it, which never equals a blob).
+    "SELECT 1 FROM keys WHERE substr(path, 1, length(?1)) = ?1 LIMIT 1",
+    "DELETE FROM vals WHERE key = ?1",
+    "DELETE FROM keys WHERE id = ?1",
+    ("SELECT count(*) FROM keys WHERE substr(path, 1, length(?1)) = ?1"
+     " AND instr(substr(path, length(?1) + 1), x'5c') = 0"),
+    "SELECT count(*) FROM keys WHERE id != 1 AND instr(path, x'5c') = 0",
+    "SELECT count(*) FROM vals WHERE key = ?1",
 };
 
 LONG statusOf(int rc) {
@@ -432,6 +443,16 @@ LONG Hive::writeValue(int64_t keyId, std::string_view name, DWORD type, const BY
     if (const LONG status = beginWrite(); status != ERROR_SUCCESS) {
         return status;
     }
+    {
+        // A handle may outlive its key: its values must not be written under a key that is gone.
+        Statement exists = statement(KeyExists);
+        const int rc = exists.bind(1, keyId).step();
+        if (rc != SQLITE_ROW) {
+            const LONG status = rc == SQLITE_DONE ? ERROR_KEY_DELETED : failed("reading a key", rc);
+            endWrite(false);
+            return status;
+        }
+    }
     int rc = SQLITE_DONE;
     {
         Statement upsert = statement(WriteValue);
@@ -443,6 +464,81 @@ LONG Hive::writeValue(int64_t keyId, std::string_view name, DWORD type, const BY
                  .step();
     }
     const LONG status = rc == SQLITE_DONE ? ERROR_SUCCESS : failed("writing a value", rc);
+    const LONG ended = endWrite(status == ERROR_SUCCESS);
+    return status != ERROR_SUCCESS ? status : ended;
+}
+
+LONG Hive::countContents(int64_t keyId, const std::string& path, DWORD& subKeys, DWORD& values) {
+    subKeys = 0;
+    values = 0;
+    if (!m_schema) {
+        return ERROR_SUCCESS; // an empty hive
+    }
+    {
+        Statement count = statement(path.empty() ? CountRootSubKeys : CountSubKeys);
+        if (!path.empty()) {
+            count.bind(1, foldCase(path) + "\\");
+        }
+        const int rc = count.step();
+        if (rc != SQLITE_ROW) {
+            return failed("counting the sub-keys of " + path, rc);
+        }
+        subKeys = static_cast<DWORD>(count.integer(0));
+    }
+    Statement count = statement(CountValues);
+    const int rc = count.bind(1, keyId).step();
+    if (rc != SQLITE_ROW) {
+        return failed("counting the values of " + path, rc);
+    }
+    values = static_cast<DWORD>(count.integer(0));
+    return ERROR_SUCCESS;
+}
+
+LONG Hive::deleteValue(int64_t keyId, std::string_view name) {
+    if (const LONG status = beginWrite(); status != ERROR_SUCCESS) {
+        return status;
+    }
+    int rc = SQLITE_DONE;
+    {
+        Statement remove = statement(DeleteValue);
+        rc = remove.bind(1, keyId).bind(2, foldCase(name)).step();
+    }
+    LONG status = rc == SQLITE_DONE ? ERROR_SUCCESS : failed("deleting a value", rc);
+    if (status == ERROR_SUCCESS && sqlite3_changes(m_db) == 0) {
+        status = ERROR_FILE_NOT_FOUND;
+    }
+    const LONG ended = endWrite(status == ERROR_SUCCESS);
+    return status != ERROR_SUCCESS ? status : ended;
+}
+
+LONG Hive::deleteKey(const std::string& path) {
+    if (path.empty()) {
+        return ERROR_ACCESS_DENIED; // the root stays
+    }
+    if (const LONG status = beginWrite(); status != ERROR_SUCCESS) {
+        return status;
+    }
+    int64_t keyId = 0;
+    LONG status = findKey(path, keyId);
+    if (status == ERROR_SUCCESS) {
+        Statement children = statement(HasSubKey);
+        const int rc = children.bind(1, foldCase(path) + "\\").step();
+        if (rc == SQLITE_ROW) {
+            status = ERROR_ACCESS_DENIED; // as on Windows: sub-keys first
+        } else if (rc != SQLITE_DONE) {
+            status = failed("reading the sub-keys of " + path, rc);
+        }
+    }
+    for (const Sql which : {DeleteKeyValues, DeleteKey}) {
+        if (status != ERROR_SUCCESS) {
+            break;
+        }
+        Statement remove = statement(which);
+        const int rc = remove.bind(1, keyId).step();
+        if (rc != SQLITE_DONE) {
+            status = failed("deleting key " + path, rc);
+        }
+    }
     const LONG ended = endWrite(status == ERROR_SUCCESS);
     return status != ERROR_SUCCESS ? status : ended;
 }

@@ -58,6 +58,12 @@ public:
 
     LONG readValue(int64_t keyId, std::string_view name, StoredValue& value);
     LONG writeValue(int64_t keyId, std::string_view name, DWORD type, const BYTE* data, DWORD size);
+    // How many direct sub-keys and values a key has.
+    LONG countContents(int64_t keyId, const std::string& path, DWORD& subKeys, DWORD& values);
+    // Removes a value: 2 when the key has none of that name.
+    LONG deleteValue(int64_t keyId, std::string_view name);
+    // Removes a key and its values: 2 when there is no such key, 5 for the root or a key that has sub-keys.
+    LONG deleteKey(const std::string& path);
 
     // A write transaction: BEGIN IMMEDIATE (waiting out other writers up to the busy timeout), or a savepoint
     // when one is already open, so that callers can nest. Every beginWrite that returned 0 needs its
@@ -86,6 +92,14 @@ private:
         InsertKey,
         ReadValue,
         WriteValue,
+        KeyExists,
+        DeleteValue,
+        HasSubKey,
+        DeleteKeyValues,
+        DeleteKey,
+        CountSubKeys,
+        CountRootSubKeys,
+        CountValues,
         SqlCount
     };
 

@@ -177,6 +177,75 @@ LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD, DWORD dwType, con
     return hiveOf(key->hive).writeValue(key->keyId, lpValueName ? lpValueName : "", dwType, lpData, cbData);
 }
 
+LONG RegQueryInfoKeyA(HKEY hKey, char* lpClass, DWORD* lpcchClass, DWORD*, DWORD* lpcSubKeys,
+                      DWORD* lpcbMaxSubKeyLen, DWORD* lpcbMaxClassLen, DWORD* lpcValues,
+                      DWORD* lpcbMaxValueNameLen, DWORD* lpcbMaxValueLen, DWORD* lpcbSecurityDescriptor,
+                      void* lpftLastWriteTime) {
+    std::lock_guard lock(registry().mutex);
+    if (const LONG forced = hooked("RegQueryInfoKeyA", hKey, nullptr)) {
+        return forced;
+    }
+    const auto key = registry().handles.resolve(hKey);
+    if (!key) {
+        return ERROR_INVALID_HANDLE;
+    }
+    if ((key->access & KEY_QUERY_VALUE) == 0) {
+        return ERROR_ACCESS_DENIED;
+    }
+    DWORD subKeys = 0;
+    DWORD values = 0;
+    if (const LONG status = hiveOf(key->hive).countContents(key->keyId, key->path, subKeys, values);
+        status != ERROR_SUCCESS) {
+        return status;
+    }
+    for (DWORD* unkept : {lpcchClass, lpcbMaxSubKeyLen, lpcbMaxClassLen, lpcbMaxValueNameLen, lpcbMaxValueLen,
+                          lpcbSecurityDescriptor}) {
+        if (unkept) {
+            *unkept = 0;
+        }
+    }
+    (void)lpClass; // no class text is kept: *lpcchClass says it is empty
+    (void)lpftLastWriteTime;
+    if (lpcSubKeys) {
+        *lpcSubKeys = subKeys;
+    }
+    if (lpcValues) {
+        *lpcValues = values;
+    }
+    return ERROR_SUCCESS;
+}
+
+LONG RegDeleteValueA(HKEY hKey, const char* lpValueName) {
+    std::lock_guard lock(registry().mutex);
+    if (const LONG forced = hooked("RegDeleteValueA", hKey, lpValueName)) {
+        return forced;
+    }
+    const auto key = registry().handles.resolve(hKey);
+    if (!key) {
+        return ERROR_INVALID_HANDLE;
+    }
+    if ((key->access & KEY_SET_VALUE) == 0) {
+        return ERROR_ACCESS_DENIED;
+    }
+    return hiveOf(key->hive).deleteValue(key->keyId, lpValueName ? lpValueName : "");
+}
+
+LONG RegDeleteKeyA(HKEY hKey, const char* lpSubKey) {
+    std::lock_guard lock(registry().mutex);
+    if (const LONG forced = hooked("RegDeleteKeyA", hKey, lpSubKey)) {
+        return forced;
+    }
+    const auto parent = registry().handles.resolve(hKey);
+    if (!parent) {
+        return ERROR_INVALID_HANDLE;
+    }
+    const std::string subKey = subKeyPath(lpSubKey);
+    if (subKey.empty()) {
+        return ERROR_INVALID_PARAMETER; // a key deletes its sub-keys, not itself
+    }
+    return hiveOf(parent->hive).deleteKey(appendKeyPath(parent->path, subKey));
+}
+
 LONG RegCloseKey(HKEY hKey) {
     std::lock_guard lock(registry().mutex);
     if (const LONG forced = hooked("RegCloseKey", hKey, nullptr)) {

@@ -75,6 +75,17 @@ LONG RegQueryValueExA(HKEY hKey, const char* lpValueName, DWORD* lpReserved, DWO
 LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData,
                     DWORD cbData);
 
+// What a key holds: the number of its direct sub-keys and of its values. The other outputs of the Windows
+// entry point (class, longest names, security, time) are not kept and read as 0; each output may be null.
+LONG RegQueryInfoKeyA(HKEY hKey, char* lpClass, DWORD* lpcchClass, DWORD* lpReserved, DWORD* lpcSubKeys,
+                      DWORD* lpcbMaxSubKeyLen, DWORD* lpcbMaxClassLen, DWORD* lpcValues,
+                      DWORD* lpcbMaxValueNameLen, DWORD* lpcbMaxValueLen, DWORD* lpcbSecurityDescriptor,
+                      void* lpftLastWriteTime);
+// Removes a value of an open key (opened with KEY_SET_VALUE): 2 when there is no such value.
+LONG RegDeleteValueA(HKEY hKey, const char* lpValueName);
+// Removes a key below hKey with its values; the key must have no sub-keys (5 otherwise, and for a root).
+// 2 when there is no such key. Handles still open on it then fail with 1018.
+LONG RegDeleteKeyA(HKEY hKey, const char* lpSubKey);
 // Closes a handle. Closing a predefined root succeeds and does nothing; an unknown handle is 6.
 LONG RegCloseKey(HKEY hKey);
 
