@@ -1,4 +1,4 @@
-// The five registry entry points driven by arbitrary calls on temporary hives: statuses stay within the
+// The registry entry points driven by arbitrary calls on temporary hives: statuses stay within the
 // registry's codes, nothing crashes, and a value that was written reads back as it was written.
 #include "platform/registry/RegistryApi.h"
 
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     };
 
     for (int step = 0; step < 16 && input.remaining_bytes() > 0; ++step) {
-        switch (input.ConsumeIntegralInRange(0, 4)) {
+        switch (input.ConsumeIntegralInRange(0, 7)) {
         case 0: {
             const std::string path = input.ConsumeRandomLengthString(80);
             HKEY opened = 0;
@@ -128,6 +128,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 FUZZ_CHECK(cb > room);
                 FUZZ_CHECK(std::all_of(buffer.begin(), buffer.end(), [](BYTE b) { return b == 0xCD; }));
             }
+            break;
+        }
+        case 4: {
+            const HKEY key = anyHandle();
+            const std::string name = input.ConsumeRandomLengthString(40);
+            const LONG status = RegDeleteValueA(key, name.c_str());
+            FUZZ_CHECK(knownStatus(status));
+            if (status == 0 && (rights & KEY_QUERY_VALUE) != 0) {
+                DWORD type = 0;
+                DWORD cb = 0;
+                FUZZ_CHECK(RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &cb) ==
+                           ERROR_FILE_NOT_FOUND);
+            }
+            break;
+        }
+        case 5: {
+            const std::string path = input.ConsumeRandomLengthString(80);
+            FUZZ_CHECK(knownStatus(RegDeleteKeyA(anyHandle(), path.c_str())));
+            break;
+        }
+        case 6: {
+            DWORD subKeys = 0xFFFFFFFF;
+            DWORD values = 0xFFFFFFFF;
+            const LONG status = RegQueryInfoKeyA(anyHandle(), nullptr, nullptr, nullptr, &subKeys, nullptr,
+                                                 nullptr, &values, nullptr, nullptr, nullptr, nullptr);
+            FUZZ_CHECK(knownStatus(status));
+            FUZZ_CHECK(status != 0 || (subKeys != 0xFFFFFFFF && values != 0xFFFFFFFF));
             break;
         }
         default:
