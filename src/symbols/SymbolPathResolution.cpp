@@ -23,11 +23,11 @@ SymbolPathResolution resolveSymbolPath(std::string_view strSymbol, std::string_v
 
     // An object without a symbol has nothing to resolve; it is not listed either, so there is nothing to
     // tell the user about it. A path that works as it stands is left exactly as stored, "\\" included.
-    if (result.path.empty() || FileExists(result.path)) {
+    if (result.path.empty() || finder.fileExists(result.path)) {
         return result;
     }
     std::string underRoot = std::string(strRootDirectory) + result.path;
-    if (FileExists(underRoot)) {
+    if (finder.fileExists(underRoot)) {
         result.outcome = SymbolPathResolution::Outcome::Replaced;
         result.newSymbol = std::move(underRoot);
         return result;

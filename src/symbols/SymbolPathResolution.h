@@ -37,8 +37,9 @@ struct SymbolPathResolution {
 
 // Resolves a stored symbol path against the symbol root, in this order: the path as it stands (a leading
 // "\\" dropped; an empty path is kept as it is), the root directory (the root folder's path with its trailing
-// "\") followed by the path, then the file name alone, looked for below the root by `finder`. Errors of the
-// search (a folder that cannot be listed) reach the caller.
+// "\") followed by the path, then the file name alone, looked for below the root. `finder` answers both the
+// tests of a path and the search by name, as its pass sees the disk. Errors of the search (a folder that
+// cannot be listed) reach the caller.
 SymbolPathResolution resolveSymbolPath(std::string_view strSymbol, std::string_view strRootDirectory,
                                        SymbolFinder& finder);
 
