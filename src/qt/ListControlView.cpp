@@ -2,13 +2,13 @@
 
 #include "platform/ui/RWListView.h"
 #include "qt/ListModel.h"
+#include "qt/Pictures.h"
 #include "qt/Text.h"
 
 #include <QDrag>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QStyle>
 
 #include <algorithm>
 #include <utility>
@@ -39,15 +39,6 @@ RowRanges rowRanges(const QItemSelection& selection) {
     }
     return merged;
 }
-
-// Holds the list's notifications while a whole user selection is written, so the view hears of it once.
-struct UpdateBatch {
-    explicit UpdateBatch(ui::Control& c) : control(c) { control.beginUpdate(); }
-    ~UpdateBatch() { control.endUpdate(); }
-    UpdateBatch(const UpdateBatch&) = delete;
-    UpdateBatch& operator=(const UpdateBatch&) = delete;
-    ui::Control& control;
-};
 
 } // namespace
 
@@ -100,7 +91,7 @@ protected:
         // Qt deletes the drag when it is over.
         auto* drag = new QDrag(this);
         drag->setMimeData(model()->mimeData(dragged));
-        drag->setPixmap(style()->standardIcon(QStyle::SP_FileIcon).pixmap(32, 32));
+        drag->setPixmap(fileIcon(this).pixmap(32, 32));
         const Qt::DropAction done = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
         if (self && m_owner != nullptr) {
             m_owner->dragCompleted(done);
@@ -120,8 +111,15 @@ private:
 };
 
 ListControlView::ListControlView(FormView& form, ui::RWListView& list)
-    : ControlView(form, list), m_list(list), m_view(new ListWidget(this)),
-      m_model(new ListModel(list, this)) {
+    : ControlView(form, list), m_list(list) {
+    if (list.Visible()) {
+        makeWidget();
+    }
+}
+
+void ListControlView::makeWidget() {
+    m_view = new ListWidget(this);
+    m_model = new ListModel(m_list, this);
     m_view->setUniformItemSizes(true);
     m_view->setLayoutMode(QListView::Batched);
     m_view->setBatchSize(kBatchSize);
@@ -130,15 +128,17 @@ ListControlView::ListControlView(FormView& form, ui::RWListView& list)
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setTextElideMode(Qt::ElideRight);
     m_view->setModel(m_model);
-    m_model->setDefaultIcon(m_view->style()->standardIcon(QStyle::SP_FileIcon));
+    m_model->setDefaultIcon(fileIcon(m_view));
     setWidget(m_view, false);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ListControlView::selectionChanged);
 }
 
 void ListControlView::detached() {
-    m_view->detach();
-    m_model->detach();
+    if (m_view != nullptr) {
+        m_view->detach();
+        m_model->detach();
+    }
 }
 
 void ListControlView::applyView() {
@@ -242,7 +242,8 @@ void ListControlView::mirrorSelection() {
 
 void ListControlView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
     input("QItemSelectionModel::selectionChanged", [&] {
-        const UpdateBatch batch(m_list);
+        // The whole user selection is written before the view hears of it, once.
+        const ui::UpdateBatch batch(m_list);
         const auto apply = [&](const QItemSelection& ranges, bool state) {
             for (const auto& [first, last] : rowRanges(ranges)) {
                 for (int row = first; row <= last && row < m_list.itemCount(); ++row) {

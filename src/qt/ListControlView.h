@@ -21,6 +21,10 @@ class ListWidget;
 // state in the model; the mouse buttons become MouseDown/MouseUp (after the view has updated the
 // selection, so a handler reads the selection the click made), then Click; a drag of the selected items
 // carries their keys as text and raises OLEStartDrag before and OLECompleteDrag after.
+//
+// A list hidden when its view is made (a page of tabs loads up to 254 hidden list elements, of which one is
+// shown at a time) gets its widget when it is first shown or its widget is asked for: making hundreds of
+// list views that are never shown would cost more than the rest of a page switch.
 class ListControlView : public ControlView {
     Q_OBJECT
 public:
@@ -32,6 +36,7 @@ public:
     void doubleClicked();
 
 private:
+    void makeWidget() override;
     void mirrorOwn(ui::Property what) override;
     void detached() override;
     void clickCompleted() override;
@@ -40,8 +45,8 @@ private:
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
 
     ui::RWListView& m_list;
-    ListWidget* m_view;
-    ListModel* m_model;
+    ListWidget* m_view{nullptr};
+    ListModel* m_model{nullptr};
 };
 
 } // namespace kv380::qt
