@@ -9,6 +9,8 @@ KV380_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
                       fonts-dejavu-core)
 # What the fuzz targets need besides: clang and its libFuzzer runtime.
 KV380_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# What scripts/bench needs besides: python3 reads the benchmarks' JSON results into one table.
+KV380_BENCH_PACKAGES=(python3)
 
 # kv380_install_packages CALLER PACKAGE...: installs the packages that are missing (as root, with apt-get).
 kv380_install_packages() {
