@@ -216,6 +216,14 @@ void ListControlView::mirrorOwn(ui::Property what) {
 }
 
 void ListControlView::mirrorSelection() {
+    QItemSelectionModel* selection = m_view->selectionModel();
+    // A list of 100,000 items without a selection need not be read item by item.
+    if (m_list.selectedCount() == 0) {
+        if (selection->hasSelection()) {
+            selection->clearSelection();
+        }
+        return;
+    }
     RowRanges wanted;
     const int rows = std::min(m_list.itemCount(), m_model->rowCount());
     for (int row = 0; row < rows; ++row) {
@@ -228,7 +236,6 @@ void ListControlView::mirrorSelection() {
             wanted.emplace_back(row, row);
         }
     }
-    QItemSelectionModel* selection = m_view->selectionModel();
     // Re-selecting what the view already shows would disturb a selection the user is still extending.
     if (rowRanges(selection->selection()) == wanted) {
         return;

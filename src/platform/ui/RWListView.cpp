@@ -103,6 +103,7 @@ void RWListView::removeItem(int index) {
     const auto position = m_items.begin() + (index - 1);
     const bool wasSelected = position->selected;
     m_items.erase(position);
+    m_selectedCount -= wasSelected ? 1 : 0;
     reindex();
     notify(Property::List);
     if (wasSelected) {
@@ -113,6 +114,7 @@ void RWListView::removeItem(int index) {
 void RWListView::clearItems() {
     m_items.clear();
     m_keys.clear();
+    m_selectedCount = 0;
     notify(Property::List);
     notify(Property::Selection);
 }
@@ -134,20 +136,19 @@ void RWListView::setItemSelected(int index, bool selected) {
         for (ListItem& other : m_items) {
             other.selected = false;
         }
+        m_selectedCount = 0;
     }
-    m_items[static_cast<std::size_t>(index - 1)].selected = selected;
+    ListItem& item = m_items[static_cast<std::size_t>(index - 1)];
+    m_selectedCount += (selected ? 1 : 0) - (item.selected ? 1 : 0);
+    item.selected = selected;
     notify(Property::Selection);
-}
-
-int RWListView::selectedCount() const {
-    return static_cast<int>(
-        std::count_if(m_items.begin(), m_items.end(), [](const ListItem& i) { return i.selected; }));
 }
 
 void RWListView::deselectAll() {
     for (ListItem& i : m_items) {
         i.selected = false;
     }
+    m_selectedCount = 0;
     notify(Property::Selection);
 }
 

@@ -78,7 +78,7 @@ public:
         raise(err::TypeMismatch);
     }
     void setItemSelected(int index, bool selected);
-    int selectedCount() const;
+    int selectedCount() const { return m_selectedCount; }
     void deselectAll();
 
     // Sorts the items by text without regard to case (ASCII letters); items with equal texts keep their
@@ -110,6 +110,8 @@ private:
     std::vector<ListItem> m_items;
     // Where each non-empty key is, and how many items carry it.
     KeyIndex m_keys;
+    // How many items are selected, so that a renderer can tell at once that none is.
+    int m_selectedCount{0};
     int m_view{LargeIcons};
     bool m_uniqueKeys{true};
     bool m_multiSelect{true};
