@@ -40,7 +40,9 @@ struct SymbolPathResolution {
 // "\") followed by the path, then the file name alone, looked for below the root. `finder` answers both the
 // tests of a path and the search by name, as its pass sees the disk. Errors of the search (a folder that
 // cannot be listed) reach the caller.
-SymbolPathResolution resolveSymbolPath(std::string_view strSymbol, std::string_view strRootDirectory,
+// The stored path is taken by value: the resolution keeps it (as `path`), so a caller done with it moves it
+// in.
+SymbolPathResolution resolveSymbolPath(std::string strSymbol, std::string_view strRootDirectory,
                                        SymbolFinder& finder);
 
 } // namespace kv380

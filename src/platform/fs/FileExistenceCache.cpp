@@ -68,7 +68,12 @@ bool FileExistenceCache::regularFileExists(std::string_view systemPath) {
     if (systemPath.empty() || systemPath.find('\0') != std::string_view::npos) {
         return false;
     }
-    const std::size_t cut = systemPath.find_last_of("\\/");
+    // The last separator, found by hand: find_last_of searches its set once per character.
+    std::size_t cut = systemPath.size();
+    while (cut > 0 && systemPath[cut - 1] != '\\' && systemPath[cut - 1] != '/') {
+        --cut;
+    }
+    cut = cut == 0 ? std::string_view::npos : cut - 1;
     // No separator: a name in the current folder. A separator first: a name in the root folder.
     const std::string_view folder =
         cut == std::string_view::npos ? std::string_view{} : systemPath.substr(0, cut == 0 ? 1 : cut);
