@@ -3,7 +3,7 @@
 # What every build needs: compiler, build tools, Qt 6, SQLite, pugixml, the test and benchmark libraries,
 # and a font so that offscreen Qt draws text on a bare machine.
 KV380_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
-                      qt6-base-dev libqt6svg6-dev qt6-qpa-plugins
+                      qt6-base-dev qt6-svg-dev qt6-qpa-plugins
                       libsqlite3-dev libpugixml-dev
                       libgtest-dev libgmock-dev libbenchmark-dev
                       fonts-dejavu-core)
