@@ -96,9 +96,20 @@ bool FileExistenceCache::regularFileExists(std::string_view systemPath) {
     return listing.exactNames ? false : askDirectly(systemPath);
 }
 
+std::size_t FileExistenceCache::recentSlot(std::string_view systemFolder) {
+    // Sibling folders differ most often in their length and their last characters.
+    std::size_t mark = systemFolder.size() * 7;
+    for (std::size_t i = systemFolder.size(), last = systemFolder.size() > 3 ? systemFolder.size() - 3 : 0;
+         i > last; --i) {
+        mark = mark * 31 + static_cast<unsigned char>(systemFolder[i - 1]);
+    }
+    return mark % std::tuple_size_v<decltype(m_recent)>;
+}
+
 const FileExistenceCache::Listing& FileExistenceCache::listingOf(std::string_view systemFolder) {
-    if (m_lastFolder != nullptr && systemFolder == *m_lastFolder) {
-        return *m_lastListing;
+    Recent& recent = m_recent[recentSlot(systemFolder)];
+    if (recent.folder != nullptr && systemFolder == *recent.folder) {
+        return *recent.listing;
     }
     auto found = m_folders.find(systemFolder);
     if (found == m_folders.end()) {
@@ -106,8 +117,7 @@ const FileExistenceCache::Listing& FileExistenceCache::listingOf(std::string_vie
         found = m_folders.emplace(std::string(systemFolder), readFolder(native)).first;
         ++m_foldersListed;
     }
-    m_lastFolder = &found->first;
-    m_lastListing = &found->second;
+    recent = Recent{&found->first, &found->second};
     return found->second;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -52,9 +53,14 @@ private:
     bool askDirectly(std::string_view systemPath);
 
     std::unordered_map<std::string, Listing, TransparentHash, std::equal_to<>> m_folders;
-    // The folder of the last question (a key of m_folders): a run of paths in one folder skips the lookup.
-    const std::string* m_lastFolder{nullptr};
-    const Listing* m_lastListing{nullptr};
+    // Folders asked about recently (keys of m_folders), found by a cheap mark of their path, so that paths
+    // spread over a few folders skip hashing the folder's whole path.
+    struct Recent {
+        const std::string* folder{nullptr};
+        const Listing* listing{nullptr};
+    };
+    static std::size_t recentSlot(std::string_view systemFolder);
+    std::array<Recent, 64> m_recent{};
     std::size_t m_foldersListed{0};
     std::size_t m_directChecks{0};
 };
