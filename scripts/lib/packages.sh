@@ -3,12 +3,14 @@
 # What every build needs: compiler, build tools, Qt 6, SQLite, pugixml, the test and benchmark libraries,
 # and a font so that offscreen Qt draws text on a bare machine.
 KV380_BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
-                      qt6-base-dev libqt6svg6-dev qt6-qpa-plugins
+                      qt6-base-dev qt6-svg-dev qt6-qpa-plugins
                       libsqlite3-dev libpugixml-dev
                       libgtest-dev libgmock-dev libbenchmark-dev
                       fonts-dejavu-core)
 # What the fuzz targets need besides: clang and its libFuzzer runtime.
 KV380_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# What scripts/bench needs besides: python3 reads the benchmarks' JSON results into one table.
+KV380_BENCH_PACKAGES=(python3)
 
 # kv380_install_packages CALLER PACKAGE...: installs the packages that are missing (as root, with apt-get).
 kv380_install_packages() {

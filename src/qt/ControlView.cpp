@@ -62,6 +62,7 @@ std::string ControlView::contextFor(std::string_view handler) const {
 }
 
 void ControlView::setWidget(QWidget* widget, bool passive) {
+    m_widgetAsked = true;
     m_widget = widget;
     m_passive = passive;
     widget->setParent(m_form.childAreaFor(m_control->Container()));
@@ -85,8 +86,25 @@ void ControlView::mirrorAll() {
     }
 }
 
+QWidget* ControlView::ensureWidget() {
+    if (m_widget == nullptr && m_control != nullptr && !std::exchange(m_widgetAsked, true)) {
+        makeWidget();
+        if (m_widget != nullptr) {
+            mirrorAll();
+        }
+    }
+    return m_widget;
+}
+
 void ControlView::mirror(ui::Property what) {
-    if (m_control == nullptr || m_widget == nullptr) {
+    if (m_control == nullptr) {
+        return;
+    }
+    if (m_widget == nullptr) {
+        // A widget not made yet has nothing to show until the control is.
+        if (what == ui::Property::Visible && m_control->Visible()) {
+            ensureWidget();
+        }
         return;
     }
     Mirroring scope(*this);

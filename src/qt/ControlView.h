@@ -39,7 +39,10 @@ public:
 
     // The control shown; nullptr once detached (unloaded, or the form view is going).
     ui::Control* control() const { return m_control; }
+    // nullptr for a kind that makes its widget when first needed and has not needed it yet.
     QWidget* widget() const { return m_widget; }
+    // The widget, made now (and mirrored from the model) when the kind has put that off.
+    QWidget* ensureWidget();
     // Where the widgets of the controls inside this one go; nullptr for a control that holds none.
     virtual QWidget* childArea() const { return nullptr; }
 
@@ -61,6 +64,9 @@ protected:
     // Takes the widget the derived view created. passive: the widget has no mouse handling of its own, so
     // its mouse events end here instead of reaching the container's widget.
     void setWidget(QWidget* widget, bool passive);
+    // A kind whose widget is costly and often never shown may leave setWidget out of its constructor: it is
+    // then asked here (once) when the control is first shown or its widget is asked for, and makes it.
+    virtual void makeWidget() {}
     // The kind's own aspects (every notification comes here after the shared ones).
     virtual void mirrorOwn(ui::Property what) = 0;
     // Called after the widget got its geometry.
@@ -116,6 +122,8 @@ private:
     ui::Control* m_control;
     QPointer<QWidget> m_widget;
     bool m_passive{false};
+    // Whether makeWidget was asked already: a widget is made at most once.
+    bool m_widgetAsked{false};
     bool m_pressed{false};
     int m_mirroring{0};
     // For a container: where its inside began in the top level when its children were last placed.

@@ -94,6 +94,7 @@ void FormView::detach() {
         control->modelChanged = nullptr;
     }
     m_observed.clear();
+    m_order.clear();
     renderedTopLevels().erase(m_topLevel);
     m_topLevel = nullptr;
     m_dragOver = nullptr;
@@ -108,8 +109,8 @@ QSize FormView::sizeHint() const {
 }
 
 QWidget* FormView::widgetFor(const ui::Control& control) const {
-    const ControlView* view = m_topLevel != nullptr ? viewOf(control) : nullptr;
-    return view != nullptr ? view->widget() : nullptr;
+    ControlView* view = m_topLevel != nullptr ? viewOf(control) : nullptr;
+    return view != nullptr ? view->ensureWidget() : nullptr;
 }
 
 ControlView* FormView::viewOf(const ui::Control& control) const {
@@ -177,17 +178,24 @@ void FormView::modelChanged(ui::Control& control, ui::Property what) {
 }
 
 void FormView::controlsChanged() {
-    std::unordered_set<const ui::Control*> present;
-    for (const ui::Control& control : m_topLevel->Controls()) {
-        present.insert(&control);
+    // Controls are added at the end of the collection and removed from anywhere in it, so the collection
+    // now is the one last seen, in the same order, less what was removed, followed by what was added: one
+    // walk of both finds either, however many controls there are (a page of tabs loads hundreds of lists).
+    std::vector<ui::Control*> now;
+    now.reserve(m_order.size() + 1);
+    for (ui::Control& control : m_topLevel->Controls()) {
+        now.push_back(&control);
     }
-    // Unloaded controls first. They are on their way out: their views go, the controls are not touched.
     std::vector<ui::Control*> gone;
-    for (ui::Control* control : m_observed) {
-        if (control != m_topLevel && present.count(control) == 0) {
+    std::size_t kept = 0;
+    for (ui::Control* control : m_order) {
+        if (kept < now.size() && now[kept] == control) {
+            ++kept;
+        } else {
             gone.push_back(control);
         }
     }
+    // Unloaded controls first. They are on their way out: their views go, the controls are not touched.
     for (ui::Control* control : gone) {
         m_observed.erase(control);
         if (m_dragOverControl == control) {
@@ -196,12 +204,13 @@ void FormView::controlsChanged() {
         }
         dropView(control);
     }
-    for (ui::Control& control : m_topLevel->Controls()) {
-        if (m_observed.count(&control) == 0) {
-            observe(control);
-            ensureView(control);
+    for (std::size_t i = kept; i < now.size(); ++i) {
+        if (m_observed.count(now[i]) == 0) {
+            observe(*now[i]);
+            ensureView(*now[i]);
         }
     }
+    m_order = std::move(now);
 }
 
 ControlView* FormView::ensureView(ui::Control& control) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace kv380::ui {
 class Control;
@@ -47,7 +48,7 @@ public:
     ui::TopLevel* topLevel() const { return m_topLevel; }
     const TwipsScale& scale() const { return m_scale; }
     // The widget showing a control of this top level; nullptr for a control without one (timers, menus,
-    // image lists) or not of this top level.
+    // image lists) or not of this top level. A widget whose making was put off (a hidden list) is made now.
     QWidget* widgetFor(const ui::Control& control) const;
     // Stops rendering: the model's observers are removed and the widgets no longer reach the model.
     void detach();
@@ -100,6 +101,8 @@ private:
     std::unordered_map<const ui::Control*, ControlView*> m_views;
     // Every control whose observer is ours (views exist only for controls with a widget).
     std::unordered_set<ui::Control*> m_observed;
+    // The top level's controls as last seen, in collection order.
+    std::vector<ui::Control*> m_order;
     // The control a manual drag is over, to tell it when the drag leaves.
     QPointer<QWidget> m_dragOver;
     ui::Control* m_dragOverControl{nullptr};

@@ -2,6 +2,7 @@
 
 #include "platform/ui/RWListView.h"
 #include "qt/ListModel.h"
+#include "qt/Pictures.h"
 #include "qt/Text.h"
 
 #include <QDrag>
@@ -9,7 +10,6 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QStyle>
 
 #include <algorithm>
 #include <utility>
@@ -40,15 +40,6 @@ RowRanges rowRanges(const QItemSelection& selection) {
     }
     return merged;
 }
-
-// Holds the list's notifications while a whole user selection is written, so the view hears of it once.
-struct UpdateBatch {
-    explicit UpdateBatch(ui::Control& c) : control(c) { control.beginUpdate(); }
-    ~UpdateBatch() { control.endUpdate(); }
-    UpdateBatch(const UpdateBatch&) = delete;
-    UpdateBatch& operator=(const UpdateBatch&) = delete;
-    ui::Control& control;
-};
 
 } // namespace
 
@@ -108,7 +99,7 @@ protected:
         // Qt deletes the drag when it is over.
         auto* drag = new QDrag(this);
         drag->setMimeData(model()->mimeData(dragged));
-        drag->setPixmap(style()->standardIcon(QStyle::SP_FileIcon).pixmap(32, 32));
+        drag->setPixmap(fileIcon(this).pixmap(32, 32));
         const Qt::DropAction done = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
         if (self && m_owner != nullptr) {
             m_owner->dragCompleted(done);
@@ -128,8 +119,15 @@ private:
 };
 
 ListControlView::ListControlView(FormView& form, ui::RWListView& list)
-    : ControlView(form, list), m_list(list), m_view(new ListWidget(this)),
-      m_model(new ListModel(list, this)) {
+    : ControlView(form, list), m_list(list) {
+    if (list.Visible()) {
+        makeWidget();
+    }
+}
+
+void ListControlView::makeWidget() {
+    m_view = new ListWidget(this);
+    m_model = new ListModel(m_list, this);
     m_view->setUniformItemSizes(true);
     m_view->setLayoutMode(QListView::Batched);
     m_view->setBatchSize(kBatchSize);
@@ -138,15 +136,17 @@ ListControlView::ListControlView(FormView& form, ui::RWListView& list)
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setTextElideMode(Qt::ElideRight);
     m_view->setModel(m_model);
-    m_model->setDefaultIcon(m_view->style()->standardIcon(QStyle::SP_FileIcon));
+    m_model->setDefaultIcon(fileIcon(m_view));
     setWidget(m_view, false);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ListControlView::selectionChanged);
 }
 
 void ListControlView::detached() {
-    m_view->detach();
-    m_model->detach();
+    if (m_view != nullptr) {
+        m_view->detach();
+        m_model->detach();
+    }
 }
 
 void ListControlView::applyView() {
@@ -228,6 +228,14 @@ void ListControlView::mirrorOwn(ui::Property what) {
 }
 
 void ListControlView::mirrorSelection() {
+    QItemSelectionModel* selection = m_view->selectionModel();
+    // A list of 100,000 items without a selection need not be read item by item.
+    if (m_list.selectedCount() == 0) {
+        if (selection->hasSelection()) {
+            selection->clearSelection();
+        }
+        return;
+    }
     RowRanges wanted;
     const int rows = std::min(m_list.itemCount(), m_model->rowCount());
     for (int row = 0; row < rows; ++row) {
@@ -240,7 +248,6 @@ void ListControlView::mirrorSelection() {
             wanted.emplace_back(row, row);
         }
     }
-    QItemSelectionModel* selection = m_view->selectionModel();
     // Re-selecting what the view already shows would disturb a selection the user is still extending.
     if (rowRanges(selection->selection()) == wanted) {
         return;
@@ -254,7 +261,8 @@ void ListControlView::mirrorSelection() {
 
 void ListControlView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
     input("QItemSelectionModel::selectionChanged", [&] {
-        const UpdateBatch batch(m_list);
+        // The whole user selection is written before the view hears of it, once.
+        const ui::UpdateBatch batch(m_list);
         const auto apply = [&](const QItemSelection& ranges, bool state) {
             for (const auto& [first, last] : rowRanges(ranges)) {
                 for (int row = first; row <= last && row < m_list.itemCount(); ++row) {

@@ -24,6 +24,10 @@ class ListWidget;
 // selection, so a handler reads the selection the click made), then Click; a released key becomes KeyUp
 // (after the view moved its selection); a drag of the selected items
 // carries their keys as text and raises OLEStartDrag before and OLECompleteDrag after.
+//
+// A list hidden when its view is made (a page of tabs loads up to 254 hidden list elements, of which one is
+// shown at a time) gets its widget when it is first shown or its widget is asked for: making hundreds of
+// list views that are never shown would cost more than the rest of a page switch.
 class ListControlView : public ControlView {
     Q_OBJECT
 public:
@@ -36,6 +40,7 @@ public:
     void keyReleased(const QKeyEvent& event);
 
 private:
+    void makeWidget() override;
     void mirrorOwn(ui::Property what) override;
     void detached() override;
     void clickCompleted() override;
@@ -44,8 +49,8 @@ private:
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
 
     ui::RWListView& m_list;
-    ListWidget* m_view;
-    ListModel* m_model;
+    ListWidget* m_view{nullptr};
+    ListModel* m_model{nullptr};
 };
 
 } // namespace kv380::qt

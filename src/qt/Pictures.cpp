@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QSvgRenderer>
+#include <QVariant>
 #include <QWidget>
 
 namespace kv380::qt {
@@ -60,6 +61,19 @@ QIcon pictureIcon(const std::string& picture, const QWidget* styleSource) {
         return drawingIcon(path);
     }
     return QIcon(path);
+}
+
+QIcon fileIcon(const QWidget* styleSource) {
+    QStyle* style = styleOf(styleSource);
+    // Kept on the style itself, so it goes with the style.
+    static const char* const property = "kv380FileIcon";
+    const QVariant kept = style->property(property);
+    if (kept.canConvert<QIcon>()) {
+        return kept.value<QIcon>();
+    }
+    const QIcon icon = style->standardIcon(QStyle::SP_FileIcon);
+    style->setProperty(property, QVariant::fromValue(icon));
+    return icon;
 }
 
 QCursor dragCursor(const std::string& dragIcon) {

@@ -15,6 +15,9 @@ namespace kv380::qt {
 // The icon of a named picture or of an image file (SVG drawings included); a null icon for "" or a file
 // that cannot be read.
 QIcon pictureIcon(const std::string& picture, const QWidget* styleSource);
+// The style's icon of a plain file, made once per style: making it reads and decodes several pictures,
+// which would dominate the creation of a page of list elements.
+QIcon fileIcon(const QWidget* styleSource);
 // The pointer shown while a control is dragged with this drag icon.
 QCursor dragCursor(const std::string& dragIcon);
 // The Qt pointer of a runtime pointer code (platform/ui/MousePointer.h); the default code gives an arrow.

@@ -9,6 +9,7 @@
 #include <QTabBar>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace kv380::qt {
 
@@ -66,22 +67,11 @@ void TabStripView::currentChanged(int index) {
 void TabStripView::mirrorOwn(ui::Property what) {
     switch (what) {
     case ui::Property::List:
-    case ui::Property::Caption: {
-        const QSignalBlocker blocker(m_bar);
-        while (m_bar->count() > m_strip.tabCount()) {
-            m_bar->removeTab(m_bar->count() - 1);
-        }
-        while (m_bar->count() < m_strip.tabCount()) {
-            m_bar->addTab(QString());
-        }
-        for (int i = 1; i <= m_strip.tabCount(); ++i) {
-            m_bar->setTabText(i - 1, toQt(m_strip.tab(i).caption));
-        }
-        m_bar->setCurrentIndex(m_strip.selectedTab() - 1);
+    case ui::Property::Caption:
+        mirrorTabs();
         layoutParts();
         writeClientTop();
         break;
-    }
     case ui::Property::Selection: {
         const QSignalBlocker blocker(m_bar);
         m_bar->setCurrentIndex(m_strip.selectedTab() - 1);
@@ -93,6 +83,50 @@ void TabStripView::mirrorOwn(ui::Property what) {
         break;
     default:
         break;
+    }
+}
+
+void TabStripView::mirrorTabs() {
+    const QSignalBlocker blocker(m_bar);
+    const int wanted = m_strip.tabCount();
+    QStringList captions;
+    captions.reserve(wanted);
+    for (int i = 1; i <= wanted; ++i) {
+        captions.push_back(toQt(m_strip.tab(i).caption));
+    }
+    // Only what differs is set: tabs to remove or add, and kept tabs whose caption changed.
+    const int kept = std::min(m_bar->count(), wanted);
+    int changes = std::abs(m_bar->count() - wanted);
+    for (int i = 0; i < kept; ++i) {
+        changes += m_bar->tabText(i) != captions[i] ? 1 : 0;
+    }
+    // A shown bar lays out every tab again after each change, so a rebuild of n tabs would cost n * n; a
+    // hidden bar lays them out once, when it is shown again. Nothing is painted in between.
+    const bool hideWhileChanging = changes > 1 && m_bar->isVisible();
+    const bool hadFocus = hideWhileChanging && m_bar->hasFocus();
+    if (hideWhileChanging) {
+        if (hadFocus) {
+            m_bar->clearFocus(); // so that hiding does not pass the focus on to another widget
+        }
+        m_bar->hide();
+    }
+    while (m_bar->count() > wanted) {
+        m_bar->removeTab(m_bar->count() - 1);
+    }
+    for (int i = 0; i < kept; ++i) {
+        if (m_bar->tabText(i) != captions[i]) {
+            m_bar->setTabText(i, captions[i]);
+        }
+    }
+    for (int i = m_bar->count(); i < wanted; ++i) {
+        m_bar->addTab(captions[i]);
+    }
+    m_bar->setCurrentIndex(m_strip.selectedTab() - 1);
+    if (hideWhileChanging) {
+        m_bar->show();
+        if (hadFocus) {
+            m_bar->setFocus(Qt::OtherFocusReason);
+        }
     }
 }
 

@@ -16,7 +16,8 @@ namespace kv380::qt {
 // renderer can measure, is written back to the model's ClientTop whenever it may have moved.
 //
 // A click on a tab selects it through the model (raising Click also for the tab already selected); the bar
-// does not switch by itself, it shows the tab the model selected.
+// does not switch by itself, it shows the tab the model selected. A batch of changes to the tabs (between
+// the strip's beginUpdate and endUpdate) is applied as one change, with work linear in the tabs.
 class TabStripView : public ControlView {
     Q_OBJECT
 public:
@@ -31,6 +32,8 @@ protected:
 private:
     void mirrorOwn(ui::Property what) override;
     void placed() override;
+    // Brings the bar's tabs and selection in line with the strip's, changing only what differs.
+    void mirrorTabs();
     void layoutParts();
     void writeClientTop();
     void currentChanged(int index);

@@ -19,30 +19,36 @@ void ViewTabs::DisplayTabs() {
     const bool rebuilt = trap("DisplayTabs", [&] {
         m_shown.setTabsBuilt(false);
         const int32_t rememberedTab = tabs.selectedTab();
+        {
+            // The renderer hears of the rebuilt tabs once, when they are all there (or when a failure ends
+            // the rebuild), and before the tab change below runs.
+            const ui::UpdateBatch tabsBatch(tabs);
 
-        for (int32_t index : m_design.rwlvStockpile.indexes()) {
-            if (index >= 2) {
-                m_design.rwlvStockpile.Unload(index);
+            for (int32_t index : m_design.rwlvStockpile.indexes()) {
+                if (index >= 2) {
+                    m_design.rwlvStockpile.Unload(index);
+                }
             }
-        }
-        m_design.rwlvStockpile[1].clearItems();
+            m_design.rwlvStockpile[1].clearItems();
 
-        // The old tabs go before the host is asked for the new ones: their list elements are gone already,
-        // and a failure below must not leave tabs standing for views of another page or another load.
-        tabs.clearTabs();
-        tabs.addTab(StockpileDesign::OptionsCaption);
+            // The old tabs go before the host is asked for the new ones: their list elements are gone
+            // already, and a failure below must not leave tabs standing for views of another page or load.
+            tabs.clearTabs();
+            tabs.addTab(StockpileDesign::OptionsCaption);
 
-        const auto organisation = m_host.organisation(m_shown.SelectedOrganisation());
-        const std::string organisationName = deref(organisation).Name();
-        const auto views = organisation->Views();
+            const auto organisation = m_host.organisation(m_shown.SelectedOrganisation());
+            const std::string organisationName = deref(organisation).Name();
+            const auto views = organisation->Views();
 
-        const PageViews page = viewsOnPage(deref(views).Count(), m_shown.pageCount(), m_shown.currentPage());
-        for (int32_t i = 1; i <= page.count; ++i) {
-            const auto view = views->Item(checked::add(page.first - 1, i));
-            tabs.addTab(deref(view).Name());
-            m_shown.registerView(organisationName + "/" + view->Id());
-            if (i > 1) {
-                m_design.rwlvStockpile.Load(i);
+            const PageViews page =
+                viewsOnPage(deref(views).Count(), m_shown.pageCount(), m_shown.currentPage());
+            for (int32_t i = 1; i <= page.count; ++i) {
+                const auto view = views->Item(checked::add(page.first - 1, i));
+                tabs.addTab(deref(view).Name());
+                m_shown.registerView(organisationName + "/" + view->Id());
+                if (i > 1) {
+                    m_design.rwlvStockpile.Load(i);
+                }
             }
         }
 

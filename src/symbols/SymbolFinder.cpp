@@ -14,6 +14,10 @@ SymbolFinder SymbolFinder::indexed(std::shared_ptr<fs::Folder> root) {
     return SymbolFinder(std::move(root), true);
 }
 
+bool SymbolFinder::fileExists(std::string_view path) {
+    return m_useIndex ? m_files.regularFileExists(path) : FileExists(path);
+}
+
 std::shared_ptr<fs::File> SymbolFinder::find(const std::string& name) {
     if (!m_useIndex) {
         return FindFileInFolder(m_root, name);

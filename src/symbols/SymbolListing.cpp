@@ -11,6 +11,8 @@
 #include "symbols/SymbolMapText.h"
 #include "symbols/SymbolPathResolution.h"
 
+#include <optional>
+
 namespace kv380 {
 
 namespace {
@@ -26,7 +28,10 @@ template <class Step> void passOver(Step&& step) {
 // The list item's key: the symbol alone would let the second of two objects drawn with the same symbol
 // vanish from the list, so the object's identifier is part of it.
 std::string listItemKey(const std::string& symbol, const std::string& objectId) {
-    return symbol + "<" + objectId + ">";
+    std::string key;
+    key.reserve(symbol.size() + objectId.size() + 2);
+    key.append(symbol).append("<").append(objectId).append(">");
+    return key;
 }
 
 } // namespace
@@ -82,11 +87,14 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
         return;
     }
     ui::RWListView* list = nullptr;
+    // Clearing, filling and re-sorting the list reach the renderer as one change.
+    std::optional<ui::UpdateBatch> batch;
     std::shared_ptr<ctlSymbolLibrary> symbolLibrary;
     std::string sourceClass;
     std::string targetClass;
     const bool prepared = trap("DisplaySymbols", [&] {
         list = &m_design.rwlvStockpile[tabPosition];
+        batch.emplace(*list);
         list->clearItems();
         if (list->itemCount() != 0) {
             list = nullptr;
@@ -112,10 +120,10 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
     };
 
     // From here on a failing step is passed over and the fill goes on.
-    list->beginUpdate();
     passOver([&] {
         const auto objects = view.PresentedObjects();
         const int32_t count = deref(objects).Count();
+        passOver([&] { list->reserve(count); });
         for (int32_t i = 1; i <= count; ++i) {
             passOver([&] {
                 const auto object = objects->Item(i);
@@ -141,7 +149,6 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
             });
         }
     });
-    list->endUpdate();
 
     // The view's own display choices, kept per view key.
     passOver([&] {

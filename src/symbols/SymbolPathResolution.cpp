@@ -16,18 +16,21 @@ std::string SymbolPathResolution::messageLine(std::string_view objectKey) const 
     return description(objectKey) + "\r\n";
 }
 
-SymbolPathResolution resolveSymbolPath(std::string_view strSymbol, std::string_view strRootDirectory,
+SymbolPathResolution resolveSymbolPath(std::string strSymbol, std::string_view strRootDirectory,
                                        SymbolFinder& finder) {
     SymbolPathResolution result;
-    result.path = std::string(strSymbol.starts_with("\\\\") ? strSymbol.substr(2) : strSymbol);
+    result.path = std::move(strSymbol);
+    if (result.path.starts_with("\\\\")) {
+        result.path.erase(0, 2);
+    }
 
     // An object without a symbol has nothing to resolve; it is not listed either, so there is nothing to
     // tell the user about it. A path that works as it stands is left exactly as stored, "\\" included.
-    if (result.path.empty() || FileExists(result.path)) {
+    if (result.path.empty() || finder.fileExists(result.path)) {
         return result;
     }
     std::string underRoot = std::string(strRootDirectory) + result.path;
-    if (FileExists(underRoot)) {
+    if (finder.fileExists(underRoot)) {
         result.outcome = SymbolPathResolution::Outcome::Replaced;
         result.newSymbol = std::move(underRoot);
         return result;

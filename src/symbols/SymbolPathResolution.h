@@ -37,9 +37,12 @@ struct SymbolPathResolution {
 
 // Resolves a stored symbol path against the symbol root, in this order: the path as it stands (a leading
 // "\\" dropped; an empty path is kept as it is), the root directory (the root folder's path with its trailing
-// "\") followed by the path, then the file name alone, looked for below the root by `finder`. Errors of the
-// search (a folder that cannot be listed) reach the caller.
-SymbolPathResolution resolveSymbolPath(std::string_view strSymbol, std::string_view strRootDirectory,
+// "\") followed by the path, then the file name alone, looked for below the root. `finder` answers both the
+// tests of a path and the search by name, as its pass sees the disk. Errors of the search (a folder that
+// cannot be listed) reach the caller.
+// The stored path is taken by value: the resolution keeps it (as `path`), so a caller done with it moves it
+// in.
+SymbolPathResolution resolveSymbolPath(std::string strSymbol, std::string_view strRootDirectory,
                                        SymbolFinder& finder);
 
 } // namespace kv380

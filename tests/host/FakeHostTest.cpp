@@ -43,6 +43,19 @@ TEST(FakeHost, FailOnCountsCallsFromNowAndFailsOnlyThatOne) {
     EXPECT_EQ(object->Symbol(), "Pumps\\Centrifugal.sym");
 }
 
+TEST(FakeHost, AQuietHostNeitherLogsNorFailsUntilItSpeaksAgain) {
+    FakeHost host = onePump();
+    auto object = host.object("47");
+    host.failAlways("PresentedObject.ObjectKey");
+    host.ledger()->setQuiet(true);
+    EXPECT_EQ(object->ObjectKey(), "P-101");
+    EXPECT_EQ(object->Symbol(), "Pumps\\Centrifugal.sym");
+    EXPECT_TRUE(host.calls().empty());
+    host.ledger()->setQuiet(false);
+    EXPECT_THROW(object->ObjectKey(), AutomationError);
+    EXPECT_THAT(host.calls(), ElementsAre("PresentedObject.ObjectKey"));
+}
+
 TEST(FakeHost, LoadsWaitForTheTestAndCompleteInOrder) {
     FakeHost host = onePump();
     host.organisations()->Load();

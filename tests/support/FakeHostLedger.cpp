@@ -9,10 +9,13 @@ AutomationError FakeHostLedger::injectedError(const std::string& operation) {
     return AutomationError(InjectedErrorNumber, "FakeHost", "injected failure of " + operation);
 }
 
-void FakeHostLedger::enter(const std::string& operation) {
-    m_calls.push_back(operation);
-    const int64_t count = ++m_counts[operation];
-    auto [first, last] = m_failures.equal_range(operation);
+void FakeHostLedger::enter(std::string_view operation) {
+    if (m_quiet) {
+        return;
+    }
+    m_calls.emplace_back(operation);
+    const int64_t count = ++m_counts[m_calls.back()];
+    auto [first, last] = m_failures.equal_range(m_calls.back());
     for (auto it = first; it != last; ++it) {
         if (it->second.at == 0 || it->second.at == count) {
             if (it->second.thrower) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kv380::test {
@@ -24,7 +25,11 @@ public:
     static AutomationError injectedError(const std::string& operation);
 
     // One call into the host: logged, counted, and thrown at when a failure is due.
-    void enter(const std::string& operation);
+    void enter(std::string_view operation);
+
+    // For benchmarks, which measure the component and not its host: while quiet, calls are neither logged
+    // nor counted, and no injected failure is due.
+    void setQuiet(bool quiet) { m_quiet = quiet; }
 
     // The n-th call of the operation from now on (1: the next one) throws; later calls succeed again.
     void failOn(const std::string& operation, int n = 1, std::optional<AutomationError> error = std::nullopt);
@@ -79,6 +84,7 @@ private:
     int32_t m_nextCookie = 1;
     std::deque<Load> m_loads;
     std::shared_ptr<Scheduler> m_scheduler;
+    bool m_quiet = false;
 };
 
 } // namespace kv380::test

@@ -7,34 +7,34 @@ namespace kv380::test {
 FakePresentedObject::FakePresentedObject(std::shared_ptr<FakeHostLedger> ledger, ObjectData data)
     : m_ledger(std::move(ledger)), m_data(std::move(data)) {}
 
-const std::string& FakePresentedObject::read(const char* operation, const std::string& value) {
-    m_ledger->enter(std::string("PresentedObject.") + operation);
+const std::string& FakePresentedObject::read(std::string_view operation, const std::string& value) {
+    m_ledger->enter(operation);
     return value;
 }
 
 std::string FakePresentedObject::ObjectId() {
-    return read("ObjectId", m_data.id);
+    return read("PresentedObject.ObjectId", m_data.id);
 }
 std::string FakePresentedObject::ObjectKey() {
-    return read("ObjectKey", m_data.key);
+    return read("PresentedObject.ObjectKey", m_data.key);
 }
 std::string FakePresentedObject::ObjectType() {
-    return read("ObjectType", m_data.type);
+    return read("PresentedObject.ObjectType", m_data.type);
 }
 std::string FakePresentedObject::Symbol() {
-    return read("Symbol", m_data.symbol);
+    return read("PresentedObject.Symbol", m_data.symbol);
 }
 std::string FakePresentedObject::FromObjectID() {
-    return read("FromObjectID", m_data.fromId);
+    return read("PresentedObject.FromObjectID", m_data.fromId);
 }
 std::string FakePresentedObject::ToObjectID() {
-    return read("ToObjectID", m_data.toId);
+    return read("PresentedObject.ToObjectID", m_data.toId);
 }
 std::string FakePresentedObject::MapReference() {
-    return read("MapReference", m_data.mapReference);
+    return read("PresentedObject.MapReference", m_data.mapReference);
 }
 std::string FakePresentedObject::MapSymbol() {
-    return read("MapSymbol", m_data.mapSymbol);
+    return read("PresentedObject.MapSymbol", m_data.mapSymbol);
 }
 
 void FakePresentedObject::setSymbol(const std::string& strSymbol) {

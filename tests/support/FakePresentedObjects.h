@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kv380::test {
@@ -42,7 +43,7 @@ public:
     ObjectData& data() { return m_data; }
 
 private:
-    const std::string& read(const char* operation, const std::string& value);
+    const std::string& read(std::string_view operation, const std::string& value);
 
     std::shared_ptr<FakeHostLedger> m_ledger;
     ObjectData m_data;

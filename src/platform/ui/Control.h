@@ -174,4 +174,17 @@ private:
     std::uint64_t m_pending{0};
 };
 
+// Holds a control's notifications for a scope: a bulk change (a tab rebuild, a list fill) reaches the
+// renderer as one change when the scope ends, also when it ends by an exception.
+class UpdateBatch {
+public:
+    explicit UpdateBatch(Control& control) : m_control(control) { m_control.beginUpdate(); }
+    ~UpdateBatch() { m_control.endUpdate(); }
+    UpdateBatch(const UpdateBatch&) = delete;
+    UpdateBatch& operator=(const UpdateBatch&) = delete;
+
+private:
+    Control& m_control;
+};
+
 } // namespace kv380::ui

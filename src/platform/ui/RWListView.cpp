@@ -30,12 +30,8 @@ void RWListView::setView(int view) {
 }
 
 void RWListView::setUniqueKeys(bool unique) {
-    if (unique) {
-        const bool duplicates = std::any_of(m_keyCounts.begin(), m_keyCounts.end(),
-                                            [](const auto& entry) { return entry.second > 1; });
-        if (duplicates) {
-            raise(err::InvalidPropertyValue);
-        }
+    if (unique && m_keys.hasDuplicates()) {
+        raise(err::InvalidPropertyValue);
     }
     m_uniqueKeys = unique;
     notify(Property::View);
@@ -52,30 +48,41 @@ void RWListView::checkIndex(int index) const {
     }
 }
 
-void RWListView::indexKey(const std::string& key) {
-    if (!key.empty()) {
-        ++m_keyCounts[key];
+void RWListView::reindex() {
+    m_keys.clear();
+    const auto keyOf = [this](int position) -> const std::string& { return keyAt(position); };
+    for (int position = 0; position < itemCount(); ++position) {
+        const std::string& key = keyAt(position);
+        if (!key.empty()) {
+            const std::size_t hash = KeyIndex::hashOf(key);
+            m_keys.count(m_keys.place(key, hash, keyOf), hash, position);
+        }
     }
 }
 
-void RWListView::unindexKey(const std::string& key) {
-    if (key.empty()) {
-        return;
-    }
-    const auto it = m_keyCounts.find(key);
-    if (it != m_keyCounts.end() && --it->second == 0) {
-        m_keyCounts.erase(it);
+void RWListView::reserve(int count) {
+    if (count > itemCount()) {
+        m_items.reserve(static_cast<std::size_t>(count));
     }
 }
 
 int RWListView::addItem(std::string key, std::string text, std::string icon, std::any data) {
-    if (m_uniqueKeys && !key.empty() && m_keyCounts.count(key) != 0) {
-        raise(err::KeyNotUnique);
+    const int position = itemCount();
+    if (key.empty()) {
+        m_items.push_back(ListItem{std::move(key), std::move(text), std::move(icon), std::move(data), false});
+    } else {
+        // One probe of the index both checks and places the key; it is counted once the item is stored.
+        const auto keyOf = [this](int at) -> const std::string& { return keyAt(at); };
+        const std::size_t hash = KeyIndex::hashOf(key);
+        const std::size_t slot = m_keys.place(key, hash, keyOf);
+        if (m_uniqueKeys && m_keys.holds(slot)) {
+            raise(err::KeyNotUnique);
+        }
+        m_items.push_back(ListItem{std::move(key), std::move(text), std::move(icon), std::move(data), false});
+        m_keys.count(slot, hash, position);
     }
-    indexKey(key);
-    m_items.push_back(ListItem{std::move(key), std::move(text), std::move(icon), std::move(data), false});
     notify(Property::List);
-    return itemCount();
+    return position + 1;
 }
 
 const ListItem& RWListView::item(int index) const {
@@ -84,20 +91,20 @@ const ListItem& RWListView::item(int index) const {
 }
 
 int RWListView::findItem(std::string_view key) const {
-    if (key.empty() || m_keyCounts.count(std::string(key)) == 0) {
+    if (key.empty()) {
         return 0;
     }
-    const auto it =
-        std::find_if(m_items.begin(), m_items.end(), [&](const ListItem& i) { return i.key == key; });
-    return static_cast<int>(it - m_items.begin()) + 1;
+    const auto keyOf = [this](int position) -> const std::string& { return keyAt(position); };
+    return m_keys.find(key, KeyIndex::hashOf(key), keyOf) + 1;
 }
 
 void RWListView::removeItem(int index) {
     checkIndex(index);
     const auto position = m_items.begin() + (index - 1);
     const bool wasSelected = position->selected;
-    unindexKey(position->key);
     m_items.erase(position);
+    m_selectedCount -= wasSelected ? 1 : 0;
+    reindex();
     notify(Property::List);
     if (wasSelected) {
         notify(Property::Selection);
@@ -106,7 +113,8 @@ void RWListView::removeItem(int index) {
 
 void RWListView::clearItems() {
     m_items.clear();
-    m_keyCounts.clear();
+    m_keys.clear();
+    m_selectedCount = 0;
     notify(Property::List);
     notify(Property::Selection);
 }
@@ -128,26 +136,26 @@ void RWListView::setItemSelected(int index, bool selected) {
         for (ListItem& other : m_items) {
             other.selected = false;
         }
+        m_selectedCount = 0;
     }
-    m_items[static_cast<std::size_t>(index - 1)].selected = selected;
+    ListItem& item = m_items[static_cast<std::size_t>(index - 1)];
+    m_selectedCount += (selected ? 1 : 0) - (item.selected ? 1 : 0);
+    item.selected = selected;
     notify(Property::Selection);
-}
-
-int RWListView::selectedCount() const {
-    return static_cast<int>(
-        std::count_if(m_items.begin(), m_items.end(), [](const ListItem& i) { return i.selected; }));
 }
 
 void RWListView::deselectAll() {
     for (ListItem& i : m_items) {
         i.selected = false;
     }
+    m_selectedCount = 0;
     notify(Property::Selection);
 }
 
 void RWListView::Sort() {
     std::stable_sort(m_items.begin(), m_items.end(),
                      [](const ListItem& a, const ListItem& b) { return lessIgnoringCase(a.text, b.text); });
+    reindex();
     notify(Property::List);
 }
 

@@ -2,10 +2,10 @@
 
 #include "platform/AutomationError.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/KeyIndex.h"
 
 #include <any>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace kv380::ui {
@@ -25,7 +25,7 @@ struct ListItem {
 //
 // Items are 1-based. Whether keys must be unique is a per-list setting (on by default): a second item with
 // a key already in such a list throws 35602 and is not added. Lists that take duplicates (a list of chosen
-// symbols) switch it off. Uniqueness is checked through a hash index, so filling 100,000 items stays fast;
+// symbols) switch it off. Keys are found through a hash index, so filling 100,000 items stays fast;
 // wrap large fills in beginUpdate()/endUpdate() so the renderer hears of them once. Empty keys are never
 // checked (an item may have no key).
 //
@@ -49,6 +49,10 @@ public:
     bool MultiSelect() const { return m_multiSelect; }
     void setMultiSelect(bool multiSelect);
 
+    // Makes room for `count` items in all, so that a fill of known size does not move the items already
+    // added each time the list outgrows its room. Changes nothing that can be seen; a count too large to
+    // make room for throws std::length_error or std::bad_alloc and changes nothing.
+    void reserve(int count);
     // Appends an item and returns its index.
     int addItem(std::string key, std::string text, std::string icon = {}, std::any data = {});
     int itemCount() const { return static_cast<int>(m_items.size()); }
@@ -75,7 +79,7 @@ public:
         raise(err::TypeMismatch);
     }
     void setItemSelected(int index, bool selected);
-    int selectedCount() const;
+    int selectedCount() const { return m_selectedCount; }
     void deselectAll();
 
     // Sorts the items by text without regard to case (ASCII letters); items with equal texts keep their
@@ -104,12 +108,15 @@ public:
 
 private:
     void checkIndex(int index) const;
-    void indexKey(const std::string& key);
-    void unindexKey(const std::string& key);
+    // Indexes every item's key again, after items were removed or reordered.
+    void reindex();
+    const std::string& keyAt(int position) const { return m_items[static_cast<std::size_t>(position)].key; }
 
     std::vector<ListItem> m_items;
-    // How many items carry each non-empty key.
-    std::unordered_map<std::string, int> m_keyCounts;
+    // Where each non-empty key is, and how many items carry it.
+    KeyIndex m_keys;
+    // How many items are selected, so that a renderer can tell at once that none is.
+    int m_selectedCount{0};
     int m_view{LargeIcons};
     bool m_uniqueKeys{true};
     bool m_multiSelect{true};

@@ -1,0 +1,94 @@
+#include "platform/ui/KeyIndex.h"
+#include "ErrorNumber.h"
+#include "platform/ui/RWListView.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kv380::ui {
+namespace {
+
+// Keys kept outside the index, as a list keeps them in its items.
+struct Keys {
+    std::vector<std::string> at;
+    const std::string& operator()(int position) const { return at[static_cast<std::size_t>(position)]; }
+
+    // Adds a key under a chosen hash; returns whether it was new.
+    bool add(KeyIndex& index, std::string key, std::size_t hash) {
+        const std::size_t slot = index.place(key, hash, *this);
+        const bool added = !index.holds(slot);
+        at.push_back(std::move(key));
+        index.count(slot, hash, static_cast<int>(at.size()) - 1);
+        return added;
+    }
+};
+
+TEST(KeyIndex, KeysThatShareAHashAreStillToldApartAndEachKeepsItsFirstPosition) {
+    KeyIndex index;
+    Keys keys;
+    // Every key under one hash: each lookup walks past the others and compares the keys themselves.
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_TRUE(keys.add(index, "k" + std::to_string(i), 7));
+    }
+    EXPECT_FALSE(keys.add(index, "k3", 7));
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_EQ(index.find("k" + std::to_string(i), 7, keys), i);
+    }
+    EXPECT_EQ(index.find("k40", 7, keys), -1);
+    EXPECT_EQ(index.find("k3", 8, keys), -1); // another hash is another key
+    EXPECT_TRUE(index.hasDuplicates());
+}
+
+TEST(KeyIndex, GrowingKeepsEveryKeyAndClearingForgetsThem) {
+    KeyIndex index;
+    Keys keys;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string key = "C:\\Symbols\\S" + std::to_string(i) + ".sym";
+        ASSERT_TRUE(keys.add(index, key, KeyIndex::hashOf(key)));
+    }
+    EXPECT_FALSE(index.hasDuplicates());
+    for (int i = 0; i < 5000; i += 7) {
+        const std::string key = "C:\\Symbols\\S" + std::to_string(i) + ".sym";
+        EXPECT_EQ(index.find(key, KeyIndex::hashOf(key), keys), i);
+    }
+    index.clear();
+    EXPECT_EQ(index.find("C:\\Symbols\\S1.sym", KeyIndex::hashOf("C:\\Symbols\\S1.sym"), keys), -1);
+}
+
+TEST(RWListViewKeys, FindingAKeyGivesItsFirstItemAfterSortingAndRemoving) {
+    RWListView chosen("RWListView1");
+    chosen.setUniqueKeys(false);
+    chosen.addItem("b", "Zeta");
+    chosen.addItem("a", "Beta");
+    chosen.addItem("b", "Alpha");
+    EXPECT_EQ(chosen.findItem("b"), 1);
+    chosen.Sort(); // Alpha(b) Beta(a) Zeta(b)
+    EXPECT_EQ(chosen.findItem("b"), 1);
+    EXPECT_EQ(chosen.findItem("a"), 2);
+    chosen.removeItem(1);
+    EXPECT_EQ(chosen.findItem("b"), 2);
+    EXPECT_EQ(chosen.findItem("a"), 1);
+    chosen.setUniqueKeys(true); // one item per key is left
+    EXPECT_EQ(errorNumberOf([&] { chosen.addItem("a", "again"); }), err::KeyNotUnique);
+    EXPECT_EQ(chosen.itemCount(), 2);
+    EXPECT_EQ(chosen.findItem(""), 0);
+    EXPECT_EQ(chosen.findItem("c"), 0);
+}
+
+TEST(RWListViewKeys, ARefusedKeyLeavesTheListAsItWasForTheItemsThatFollow) {
+    RWListView list("rwlvStockpile");
+    list.reserve(1000);
+    for (int i = 0; i < 1000; ++i) {
+        list.addItem("k" + std::to_string(i), "Object " + std::to_string(i));
+    }
+    EXPECT_EQ(errorNumberOf([&] { list.addItem("k500", "again"); }), err::KeyNotUnique);
+    EXPECT_EQ(list.addItem("k1000", "Object 1000"), 1001);
+    EXPECT_EQ(list.findItem("k1000"), 1001);
+    EXPECT_EQ(list.findItem("k500"), 501);
+    EXPECT_EQ(list.item(1001).text, "Object 1000");
+}
+
+} // namespace
+} // namespace kv380::ui
