@@ -60,7 +60,7 @@ TEST(Selection, ListItemsWithoutAnObjectAreReportedBySelectionRefresh) {
     StockpileHarness h(FakeHost::Builder().organisation("Process").view("Pumps"));
     h.attachAndOpen();
     h.selectTab(2);
-    h.list(1).addItem("k", "text", {}, std::string("not an object"));
+    h.list(1).addItem("k", "text", {}, std::make_shared<std::string>("not an object"));
     h.list(1).setItemSelected(1, true);
     const auto selection = h.control->SelectedObjects();
     ASSERT_EQ(h.reporter->count(), 1u);

@@ -16,7 +16,20 @@ void KeyIndex::clear() {
 }
 
 void KeyIndex::grow() {
-    const std::size_t slots = std::max<std::size_t>(16, m_slots.size() * 2);
+    rehash(std::max<std::size_t>(16, m_slots.size() * 2));
+}
+
+void KeyIndex::reserve(std::size_t keys) {
+    std::size_t slots = std::max<std::size_t>(16, m_slots.size());
+    while ((keys + 1) * 2 > slots) {
+        slots *= 2;
+    }
+    if (slots > m_slots.size()) {
+        rehash(slots);
+    }
+}
+
+void KeyIndex::rehash(std::size_t slots) {
     std::vector<Slot> old = std::exchange(m_slots, std::vector<Slot>(slots));
     m_shift = 64;
     for (std::size_t size = slots; size > 1; size /= 2) {

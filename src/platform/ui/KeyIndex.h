@@ -49,6 +49,8 @@ public:
     bool hasDuplicates() const;
     // Forgets every key and gives back the table.
     void clear();
+    // Makes room for `keys` keys at once, so that a fill of known size never grows the table on the way.
+    void reserve(std::size_t keys);
 
 private:
     struct Slot {
@@ -74,6 +76,7 @@ private:
         }
     }
     void grow();
+    void rehash(std::size_t slots);
 
     std::vector<Slot> m_slots;
     std::size_t m_used{0};

@@ -63,10 +63,11 @@ void RWListView::reindex() {
 void RWListView::reserve(int count) {
     if (count > itemCount()) {
         m_items.reserve(static_cast<std::size_t>(count));
+        m_keys.reserve(static_cast<std::size_t>(count));
     }
 }
 
-int RWListView::addItem(std::string key, std::string text, std::string icon, std::any data) {
+int RWListView::addItem(std::string key, std::string text, std::string icon, ItemData data) {
     const int position = itemCount();
     if (key.empty()) {
         m_items.push_back(ListItem{std::move(key), std::move(text), std::move(icon), std::move(data), false});
@@ -125,7 +126,7 @@ void RWListView::setItemText(int index, std::string text) {
     notify(Property::List);
 }
 
-void RWListView::setItemData(int index, std::any data) {
+void RWListView::setItemData(int index, ItemData data) {
     checkIndex(index);
     m_items[static_cast<std::size_t>(index - 1)].data = std::move(data);
 }

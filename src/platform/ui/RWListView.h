@@ -4,19 +4,47 @@
 #include "platform/ui/Control.h"
 #include "platform/ui/KeyIndex.h"
 
-#include <any>
+#include <memory>
 #include <string_view>
+#include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 namespace kv380::ui {
+
+// An item's data object: a shared reference to any object, kept with the type it was stored as, so that it
+// is read back only as that type. Storing it allocates nothing (the reference shares the object's count).
+class ItemData {
+public:
+    ItemData() = default;
+    template <class T>
+    ItemData(std::shared_ptr<T> object) : m_object(std::move(object)), m_type(&typeid(T)) {}
+
+    bool has_value() const { return m_type != nullptr; }
+    // The object as a reference of the stored type; another type throws 13 (type mismatch). Nothing stored
+    // gives nothing.
+    template <class T> std::shared_ptr<T> as() const {
+        if (m_type == nullptr) {
+            return nullptr;
+        }
+        if (*m_type != typeid(T)) {
+            raise(err::TypeMismatch);
+        }
+        return std::static_pointer_cast<T>(m_object);
+    }
+
+private:
+    std::shared_ptr<void> m_object;
+    const std::type_info* m_type{nullptr};
+};
 
 // One item of a list view.
 struct ListItem {
     std::string key;
     std::string text;
     std::string icon; // picture name; empty for none
-    // The data object: any host object, normally a std::shared_ptr to it (read it back with itemData<T>).
-    std::any data;
+    // The data object: a host object (read it back with itemData<T>).
+    ItemData data;
     bool selected{false};
 };
 
@@ -54,7 +82,7 @@ public:
     // make room for throws std::length_error or std::bad_alloc and changes nothing.
     void reserve(int count);
     // Appends an item and returns its index.
-    int addItem(std::string key, std::string text, std::string icon = {}, std::any data = {});
+    int addItem(std::string key, std::string text, std::string icon = {}, ItemData data = {});
     int itemCount() const { return static_cast<int>(m_items.size()); }
     // An index outside 1..itemCount throws 35600.
     const ListItem& item(int index) const;
@@ -65,18 +93,11 @@ public:
     void clearItems();
 
     void setItemText(int index, std::string text);
-    void setItemData(int index, std::any data);
-    // The data object as the type it was stored as; another type throws 13 (type mismatch). An item without
-    // data gives an empty value.
+    void setItemData(int index, ItemData data);
+    // The data object as the reference type it was stored as (itemData<std::shared_ptr<X>>); another type
+    // throws 13 (type mismatch). An item without data gives an empty reference.
     template <class T> T itemData(int index) const {
-        const std::any& data = item(index).data;
-        if (!data.has_value()) {
-            return T{};
-        }
-        if (const T* value = std::any_cast<T>(&data)) {
-            return *value;
-        }
-        raise(err::TypeMismatch);
+        return item(index).data.template as<typename T::element_type>();
     }
     void setItemSelected(int index, bool selected);
     int selectedCount() const { return m_selectedCount; }

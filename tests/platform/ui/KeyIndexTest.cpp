@@ -57,6 +57,35 @@ TEST(KeyIndex, GrowingKeepsEveryKeyAndClearingForgetsThem) {
     EXPECT_EQ(index.find("C:\\Symbols\\S1.sym", KeyIndex::hashOf("C:\\Symbols\\S1.sym"), keys), -1);
 }
 
+TEST(KeyIndex, RoomMadeInAdvanceKeepsTheKeysAlreadyThereAndTakesTheNewOnes) {
+    KeyIndex index;
+    Keys keys;
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_TRUE(keys.add(index, "a" + std::to_string(i), KeyIndex::hashOf("a" + std::to_string(i))));
+    }
+    index.reserve(3000);
+    index.reserve(5); // never shrinks
+    for (int i = 0; i < 3000; ++i) {
+        const std::string key = "b" + std::to_string(i);
+        ASSERT_TRUE(keys.add(index, key, KeyIndex::hashOf(key)));
+    }
+    EXPECT_FALSE(keys.add(index, "a3", KeyIndex::hashOf("a3")));
+    EXPECT_EQ(index.find("a9", KeyIndex::hashOf("a9"), keys), 9);
+    EXPECT_EQ(index.find("b2999", KeyIndex::hashOf("b2999"), keys), 3009);
+}
+
+TEST(RWListViewKeys, ADataObjectIsReadBackOnlyAsTheReferenceItWasStoredAs) {
+    RWListView list;
+    const auto text = std::make_shared<std::string>("P-101");
+    list.reserve(2);
+    list.addItem("k1", "one", {}, text);
+    list.addItem("k2", "two");
+    EXPECT_EQ(list.itemData<std::shared_ptr<std::string>>(1), text);
+    EXPECT_EQ(text.use_count(), 2); // shared, not copied
+    EXPECT_EQ(list.itemData<std::shared_ptr<std::string>>(2), nullptr);
+    EXPECT_EQ(errorNumberOf([&] { (void)list.itemData<std::shared_ptr<int>>(1); }), err::TypeMismatch);
+}
+
 TEST(RWListViewKeys, FindingAKeyGivesItsFirstItemAfterSortingAndRemoving) {
     RWListView chosen("RWListView1");
     chosen.setUniqueKeys(false);
