@@ -34,21 +34,18 @@ private:
 
 class Library : public ctlSymbolLibrary {
 public:
-    explicit Library(std::string templates) {
-        m_templates = std::make_shared<pugi::xml_document>();
-        m_templates->load_string(templates.c_str());
-    }
-    std::shared_ptr<pugi::xml_document> SymbolLibraryList() override { return {}; }
+    explicit Library(std::string templates) : m_templates(std::move(templates)) {}
+    std::string SymbolLibraryList() override { return {}; }
     std::string GetTemplateConversionTargets(const std::string&) override { return "PPID;Sim"; }
     std::string GetSymbolMap(const std::string&, const std::string&, const std::string&, bool) override {
         return "Many\\S1.sym;Many\\S2.sym";
     }
     bool IsDiagramConversion(const std::string&, const std::string&, bool&) override { return true; }
     bool IsFolderInTemplate(const std::string&, const std::string&) override { return true; }
-    std::shared_ptr<pugi::xml_document> DrawingTemplates() override { return m_templates; }
+    std::string DrawingTemplates() override { return m_templates; }
 
 private:
-    std::shared_ptr<pugi::xml_document> m_templates;
+    std::string m_templates;
 };
 
 class Bar : public DrwDialogBar {

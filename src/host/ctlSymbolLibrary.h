@@ -5,10 +5,6 @@
 #include <memory>
 #include <string>
 
-namespace pugi {
-class xml_document;
-}
-
 namespace kv380 {
 
 class DrwApplication;
@@ -17,8 +13,8 @@ class DrwApplication;
 // templates and the library's default symbol mappings. Any operation may fail by throwing AutomationError.
 class ctlSymbolLibrary : public virtual HostObject {
 public:
-    // The list of symbol libraries, as an XML document.
-    virtual std::shared_ptr<pugi::xml_document> SymbolLibraryList() = 0;
+    // The list of symbol libraries: the text of an XML document.
+    virtual std::string SymbolLibraryList() = 0;
     // The classes a diagram of that class converts into, joined by ";" ("" when none).
     virtual std::string GetTemplateConversionTargets(const std::string& sDiagramClass) = 0;
     // The symbols the library maps a symbol (relative to the symbol root) to when a diagram is converted,
@@ -31,8 +27,8 @@ public:
                                      bool& bSimConversion) = 0;
     // Whether a symbol folder (relative to the symbol root) belongs to the target class's drawing template.
     virtual bool IsFolderInTemplate(const std::string& sFolder, const std::string& sTargetClass) = 0;
-    // The drawing templates and their symbol folders, as an XML document.
-    virtual std::shared_ptr<pugi::xml_document> DrawingTemplates() = 0;
+    // The drawing templates and their symbol folders: the text of an XML document.
+    virtual std::string DrawingTemplates() = 0;
 };
 
 // The "Symbol Library" bar's control, looked up afresh on every use: the bar (91 when the drawing

@@ -1,6 +1,8 @@
 // The dialog's life: wiring, Initialise, loading, switching tabs, closing and saving.
 #include "symbolmap/frmSymbolMap.h"
 
+#include "symbols/XmlText.h"
+
 #include "host/Guarded.h"
 #include "host/IKVSymbolStore.h"
 #include "host/ctlSymbolLibrary.h"
@@ -96,7 +98,7 @@ void frmSymbolMap::Initialise(const std::shared_ptr<IKVDwgApp>& oDwgApp, const s
             m_asTargetMaps[i] = std::move(map);
         }
     }
-    m_oDrawingTemplates = library->DrawingTemplates();
+    m_oDrawingTemplates = documentFromText(library->DrawingTemplates());
 }
 
 void frmSymbolMap::Form_Load() {

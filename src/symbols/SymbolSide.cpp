@@ -2,6 +2,7 @@
 #include "symbols/SymbolSide.h"
 
 #include "symbols/SymbolBehaviour.h"
+#include "symbols/XmlText.h"
 
 #include <pugixml.hpp>
 
@@ -16,7 +17,7 @@ SymbolSide::~SymbolSide() = default;
 
 void SymbolSide::fetchSymbolLibraryList() {
     if (!m_oSymbolLibraryList) {
-        m_oSymbolLibraryList = m_host.symbolLibrary()->SymbolLibraryList();
+        m_oSymbolLibraryList = documentFromText(m_host.symbolLibrary()->SymbolLibraryList());
     }
 }
 

@@ -8,12 +8,13 @@ namespace kv380::test {
 
 namespace {
 
-std::shared_ptr<pugi::xml_document> parse(const std::string& xml) {
-    auto document = std::make_shared<pugi::xml_document>();
-    if (!document->load_string(xml.c_str())) {
+// A test's XML must be well formed: a typo would otherwise read as an empty document.
+std::string checked(const std::string& xml) {
+    pugi::xml_document document;
+    if (!document.load_string(xml.c_str())) {
         throw std::invalid_argument("not an XML document: " + xml);
     }
-    return document;
+    return xml;
 }
 
 const char* text(bool b) {
@@ -22,16 +23,14 @@ const char* text(bool b) {
 
 } // namespace
 
-FakeSymbolLibrary::FakeSymbolLibrary(std::shared_ptr<FakeHostLedger> ledger)
-    : m_ledger(std::move(ledger)), m_symbolLibraryList(std::make_shared<pugi::xml_document>()),
-      m_drawingTemplates(std::make_shared<pugi::xml_document>()) {}
+FakeSymbolLibrary::FakeSymbolLibrary(std::shared_ptr<FakeHostLedger> ledger) : m_ledger(std::move(ledger)) {}
 
 void FakeSymbolLibrary::log(const std::string& call) {
     m_calls.push_back(call);
     m_ledger->enter("SymbolLibrary." + call.substr(0, call.find('(')));
 }
 
-std::shared_ptr<pugi::xml_document> FakeSymbolLibrary::SymbolLibraryList() {
+std::string FakeSymbolLibrary::SymbolLibraryList() {
     log("SymbolLibraryList");
     return m_symbolLibraryList;
 }
@@ -70,7 +69,7 @@ bool FakeSymbolLibrary::IsFolderInTemplate(const std::string& sFolder, const std
     return m_templateFolders.count({sFolder, sTargetClass}) > 0;
 }
 
-std::shared_ptr<pugi::xml_document> FakeSymbolLibrary::DrawingTemplates() {
+std::string FakeSymbolLibrary::DrawingTemplates() {
     log("DrawingTemplates");
     return m_drawingTemplates;
 }
@@ -95,11 +94,11 @@ void FakeSymbolLibrary::answerFolderInTemplate(const std::string& folder, const 
 }
 
 void FakeSymbolLibrary::answerSymbolLibraryList(const std::string& xml) {
-    m_symbolLibraryList = parse(xml);
+    m_symbolLibraryList = checked(xml);
 }
 
 void FakeSymbolLibrary::answerDrawingTemplates(const std::string& xml) {
-    m_drawingTemplates = parse(xml);
+    m_drawingTemplates = checked(xml);
 }
 
 } // namespace kv380::test

@@ -19,14 +19,14 @@ class FakeSymbolLibrary : public ctlSymbolLibrary {
 public:
     explicit FakeSymbolLibrary(std::shared_ptr<FakeHostLedger> ledger);
 
-    std::shared_ptr<pugi::xml_document> SymbolLibraryList() override;
+    std::string SymbolLibraryList() override;
     std::string GetTemplateConversionTargets(const std::string& sDiagramClass) override;
     std::string GetSymbolMap(const std::string& sDiagramClass, const std::string& sTargetClass,
                              const std::string& sSymbolPath, bool bDefaultOnly) override;
     bool IsDiagramConversion(const std::string& sSourceClass, const std::string& sTargetClass,
                              bool& bSimConversion) override;
     bool IsFolderInTemplate(const std::string& sFolder, const std::string& sTargetClass) override;
-    std::shared_ptr<pugi::xml_document> DrawingTemplates() override;
+    std::string DrawingTemplates() override;
 
     // Scripting. A symbol map is the whole ";"-joined list; asked for the default only, the fake answers
     // its first entry.
@@ -52,8 +52,8 @@ private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> m_symbolMaps;
     std::map<std::pair<std::string, std::string>, std::pair<bool, bool>> m_conversions;
     std::set<std::pair<std::string, std::string>> m_templateFolders;
-    std::shared_ptr<pugi::xml_document> m_symbolLibraryList;
-    std::shared_ptr<pugi::xml_document> m_drawingTemplates;
+    std::string m_symbolLibraryList;
+    std::string m_drawingTemplates;
 };
 
 } // namespace kv380::test

@@ -1,7 +1,7 @@
 #include "window/SymbolLibraryPanel.h"
 
-#include "host/ctlSymbolLibrary.h"
 #include "model/drawing/SymbolFile.h"
+#include "model/library/SymbolLibrary.h"
 #include "platform/AutomationError.h"
 #include "platform/fs/Folder.h"
 #include "platform/fs/NativePath.h"
@@ -60,13 +60,12 @@ void addFolder(QTreeWidgetItem& parent, const fs::Folder& folder) {
 
 } // namespace
 
-SymbolLibraryPanel::SymbolLibraryPanel(ctlSymbolLibrary& library, const std::string& symbolRoot,
+SymbolLibraryPanel::SymbolLibraryPanel(const SymbolLibrary& library, const std::string& symbolRoot,
                                        QWidget* parent)
     : QTreeWidget(parent) {
     setHeaderHidden(true);
     setIconSize(QSize(24, 24));
-    const auto list = library.SymbolLibraryList();
-    for (const pugi::xml_node& entry : list->document_element().children("Library")) {
+    for (const pugi::xml_node& entry : library.libraryList().document_element().children("Library")) {
         auto* item = new QTreeWidgetItem(this, {QString::fromUtf8(entry.attribute("Name").value())});
         try {
             addFolder(*item, *fs::Folder::open(symbolRoot + "\\" + entry.attribute("Path").value()));

@@ -4,18 +4,17 @@
 
 #include <memory>
 
-namespace kv380 {
-class ctlSymbolLibrary;
-}
-
 namespace kv380::demo {
+
+class SymbolLibrary;
 
 // What the "Symbol Library" bar shows: its libraries, each with the symbol files of its folder and
 // sub-folders, drawn from the files themselves. The tooltip of a symbol tells its behaviour.
 class SymbolLibraryPanel : public QTreeWidget {
     Q_OBJECT
 public:
-    SymbolLibraryPanel(ctlSymbolLibrary& library, const std::string& symbolRoot, QWidget* parent = nullptr);
+    SymbolLibraryPanel(const SymbolLibrary& library, const std::string& symbolRoot,
+                       QWidget* parent = nullptr);
 };
 
 } // namespace kv380::demo

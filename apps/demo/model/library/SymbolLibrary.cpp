@@ -5,16 +5,17 @@
 #include "model/library/XmlFile.h"
 
 #include <filesystem>
+#include <sstream>
 #include <string_view>
 
 namespace kv380::demo {
 
 namespace {
 
-std::shared_ptr<pugi::xml_document> copyOf(const pugi::xml_document& document) {
-    auto copy = std::make_shared<pugi::xml_document>();
-    copy->reset(document);
-    return copy;
+std::string textOf(const pugi::xml_document& document) {
+    std::ostringstream text;
+    document.save(text, "  ");
+    return text.str();
 }
 
 bool named(const pugi::xml_node& node, const char* attribute, const std::string& value) {
@@ -37,12 +38,12 @@ std::shared_ptr<SymbolLibrary> SymbolLibrary::create(const Files& files, std::st
     return library;
 }
 
-std::shared_ptr<pugi::xml_document> SymbolLibrary::SymbolLibraryList() {
-    return copyOf(m_list);
+std::string SymbolLibrary::SymbolLibraryList() {
+    return textOf(m_list);
 }
 
-std::shared_ptr<pugi::xml_document> SymbolLibrary::DrawingTemplates() {
-    return copyOf(m_templates);
+std::string SymbolLibrary::DrawingTemplates() {
+    return textOf(m_templates);
 }
 
 pugi::xml_node SymbolLibrary::templateOf(const std::string& diagramClass) const {

@@ -31,8 +31,10 @@ public:
     // Reads the files (errors as loadXmlFile).
     static std::shared_ptr<SymbolLibrary> create(const Files& files, std::string symbolRoot);
 
-    // A copy of the symbol library list.
-    std::shared_ptr<pugi::xml_document> SymbolLibraryList() override;
+    // The symbol library list, as text.
+    std::string SymbolLibraryList() override;
+    // The same as a document, for the demo's own panel.
+    const pugi::xml_document& libraryList() const { return m_list; }
     // The template's conversion targets in their order, joined by ";"; "" for a class without template.
     std::string GetTemplateConversionTargets(const std::string& sDiagramClass) override;
     // The symbols the maps give the symbol for that conversion, joined by ";" (with bDefaultOnly only the
@@ -45,8 +47,8 @@ public:
                              bool& bSimConversion) override;
     // Whether the target class's template shows that folder (or takes it in below a "\*" folder).
     bool IsFolderInTemplate(const std::string& sFolder, const std::string& sTargetClass) override;
-    // A copy of the drawing templates.
-    std::shared_ptr<pugi::xml_document> DrawingTemplates() override;
+    // The drawing templates, as text.
+    std::string DrawingTemplates() override;
 
 private:
     explicit SymbolLibrary(std::string symbolRoot) : m_root(std::move(symbolRoot)) {}
