@@ -1,9 +1,12 @@
 #include "window/DemoSession.h"
 
-#include "control/ctlStockpile.h"
+#include "control/ComponentEntryPoints.h"
 #include "model/ForwardingErrorReporter.h"
 #include "model/drawing/DrawingApplication.h"
+#include "platform/AutomationError.h"
 #include "platform/Scheduler.h"
+#include "platform/hosting/ClassRegistry.h"
+#include "platform/hosting/ComponentLoader.h"
 #include "platform/ui/Desktop.h"
 #include "qt/QtDesktop.h"
 #include "qt/QtScheduler.h"
@@ -12,6 +15,17 @@
 
 namespace kv380::demo {
 
+hosting::ComPtr<_ctlStockpile> createStockpileByClassName() {
+    const auto registered = hosting::lookupClass(StockpileProgId);
+    if (!registered || registered->libraryPath != componentLibraryPath()) {
+        if (!hosting::succeeded(DllRegisterServer())) {
+            throw AutomationError(err::CannotCreateObject, "kv380_demo",
+                                  std::string("Cannot register ") + StockpileProgId);
+        }
+    }
+    return hosting::createObjectAs<_ctlStockpile>(StockpileProgId, IID__ctlStockpile);
+}
+
 DemoSession::DemoSession(DemoSessionOptions options)
     : m_unattended(options.unattended), m_reporter(std::make_shared<ForwardingErrorReporter>()) {
     setCurrentScheduler(std::make_shared<qt::QtScheduler>());
@@ -19,7 +33,7 @@ DemoSession::DemoSession(DemoSessionOptions options)
                                        : std::make_shared<qt::QtDesktop>());
     setSharedErrorReporter(m_reporter);
     m_host = DemoHost::create(std::move(options.host));
-    m_control = std::make_unique<ctlStockpile>();
+    m_control = options.createStockpile();
     m_window = std::make_unique<DemoWindow>(*m_host, *m_control);
     m_reporter->setSink([window = m_window.get()](const ErrorReportEntry& report) {
         writeToStandardError(report);

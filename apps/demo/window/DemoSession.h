@@ -1,25 +1,30 @@
 #pragma once
 
+#include "control/_ctlStockpile.h"
 #include "model/DemoHost.h"
+#include "platform/hosting/Com.h"
 
+#include <functional>
 #include <memory>
-
-namespace kv380 {
-class ctlStockpile;
-namespace qt {
-class QtScheduler;
-}
-} // namespace kv380
 
 namespace kv380::demo {
 
 class DemoWindow;
 class ForwardingErrorReporter;
 
+// Makes the stock pile control the session embeds.
+using StockpileCreator = std::function<hosting::ComPtr<_ctlStockpile>()>;
+
+// The stock pile created by its class name, as any host creates it: registered first when its class name
+// does not lead to the library this program runs with (on the first run, or after the build moved).
+hosting::ComPtr<_ctlStockpile> createStockpileByClassName();
+
 struct DemoSessionOptions {
     DemoHostOptions host{};
     // Nobody watches (a screenshot): message boxes are answered with their default button.
     bool unattended = false;
+    // Where the control comes from; by its class name unless a test hands in another way.
+    StockpileCreator createStockpile = createStockpileByClassName;
 };
 
 // One run of the demo, set up and torn down in order: the Qt scheduler and desktop and the error report
@@ -42,14 +47,15 @@ public:
     void start();
 
     DemoHost& host() const { return *m_host; }
-    ctlStockpile& control() const { return *m_control; }
+    // The control, through its default interface (its user control is what the window draws).
+    _ctlStockpile& control() const { return *m_control; }
     DemoWindow& window() const { return *m_window; }
 
 private:
     bool m_unattended;
     std::shared_ptr<ForwardingErrorReporter> m_reporter;
     std::unique_ptr<DemoHost> m_host;
-    std::unique_ptr<ctlStockpile> m_control;
+    hosting::ComPtr<_ctlStockpile> m_control;
     std::unique_ptr<DemoWindow> m_window;
 };
 

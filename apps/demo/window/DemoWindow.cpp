@@ -1,15 +1,16 @@
 #include "window/DemoWindow.h"
 
-#include "control/ctlStockpile.h"
+#include "control/_ctlStockpile.h"
 #include "model/DemoHost.h"
 #include "model/db/WorkspaceDatabase.h"
 #include "model/drawing/DrawingApplication.h"
 #include "model/library/SymbolLibrary.h"
 #include "model/services/OutsideServices.h"
 #include "model/workspace/DwgApp.h"
+#include "platform/registry/RegistryApi.h"
+#include "platform/ui/UserControl.h"
 #include "qt/FormView.h"
 #include "qt/SlotGuard.h"
-#include "settings/RegistryTools.h"
 #include "window/DatasheetWindow.h"
 #include "window/DockBarSurface.h"
 #include "window/SymbolLibraryPanel.h"
@@ -35,16 +36,37 @@ const std::string kDatasheetEditorKey =
 const std::string kDatasheetEditorValue = "Type";
 
 bool usesWorkspaceDatasheetEditor() {
-    RegistryTools::HKEY root = registry::HKEY_CURRENT_USER;
-    std::string key = kDatasheetEditorKey;
-    std::string name = kDatasheetEditorValue;
-    int32_t type = -1;
-    return RegistryTools::GetRegLongValue(root, key, type, name) && type == 0;
+    registry::HKEY key = 0;
+    if (registry::RegOpenKeyExA(registry::HKEY_CURRENT_USER, kDatasheetEditorKey.c_str(), 0,
+                                registry::KEY_READ, &key) != registry::ERROR_SUCCESS) {
+        return false;
+    }
+    uint32_t type = 1;
+    registry::DWORD valueType = 0;
+    registry::DWORD size = sizeof type;
+    const bool read = registry::RegQueryValueExA(key, kDatasheetEditorValue.c_str(), nullptr, &valueType,
+                                                 reinterpret_cast<registry::BYTE*>(&type),
+                                                 &size) == registry::ERROR_SUCCESS;
+    registry::RegCloseKey(key);
+    return read && valueType == registry::REG_DWORD && size == sizeof type && type == 0;
+}
+
+void chooseDatasheetEditor(bool workspaceEditor) {
+    registry::HKEY key = 0;
+    if (registry::RegCreateKeyExA(registry::HKEY_CURRENT_USER, kDatasheetEditorKey.c_str(), 0, nullptr,
+                                  registry::REG_OPTION_NON_VOLATILE, registry::KEY_ALL_ACCESS, nullptr, &key,
+                                  nullptr) != registry::ERROR_SUCCESS) {
+        return;
+    }
+    const uint32_t type = workspaceEditor ? 0 : 1;
+    registry::RegSetValueExA(key, kDatasheetEditorValue.c_str(), 0, registry::REG_DWORD,
+                             reinterpret_cast<const registry::BYTE*>(&type), sizeof type);
+    registry::RegCloseKey(key);
 }
 
 } // namespace
 
-DemoWindow::DemoWindow(DemoHost& host, ctlStockpile& control, QWidget* parent)
+DemoWindow::DemoWindow(DemoHost& host, _ctlStockpile& control, QWidget* parent)
     : QMainWindow(parent), m_host(host), m_control(control) {
     setWindowTitle("KV380 Stock Pile - demo drawing application");
     buildDrawings();
@@ -82,7 +104,7 @@ void DemoWindow::buildDrawings() {
 void DemoWindow::buildDocks() {
     m_stockpileDock = new QDockWidget(StockpileBarTitle, this);
     m_stockpileDock->setObjectName("StockpileDock");
-    m_stockpileView = new qt::FormView(m_control, m_stockpileDock);
+    m_stockpileView = new qt::FormView(m_control.UserControl(), m_stockpileDock);
     m_stockpileDock->setWidget(m_stockpileView);
     addDockWidget(Qt::BottomDockWidgetArea, m_stockpileDock);
 
@@ -114,10 +136,7 @@ void DemoWindow::buildMenus() {
     QAction* editor = options->addAction("Datasheets in the workspace's &editor");
     editor->setCheckable(true);
     editor->setChecked(usesWorkspaceDatasheetEditor());
-    connect(editor, &QAction::toggled, this, [](bool on) {
-        RegistryTools::SetRegLongValue(registry::HKEY_CURRENT_USER, kDatasheetEditorKey,
-                                       kDatasheetEditorValue, on ? 0 : 1);
-    });
+    connect(editor, &QAction::toggled, this, [](bool on) { chooseDatasheetEditor(on); });
 }
 
 void DemoWindow::connectHost() {

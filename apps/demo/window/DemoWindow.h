@@ -12,7 +12,7 @@ class QDockWidget;
 class QListWidget;
 
 namespace kv380 {
-class ctlStockpile;
+class _ctlStockpile;
 namespace qt {
 class FormView;
 }
@@ -28,7 +28,7 @@ class DemoHost;
 class DemoWindow : public QMainWindow {
     Q_OBJECT
 public:
-    DemoWindow(DemoHost& host, ctlStockpile& control, QWidget* parent = nullptr);
+    DemoWindow(DemoHost& host, _ctlStockpile& control, QWidget* parent = nullptr);
     ~DemoWindow() override;
 
     QDockWidget* stockpileDock() const { return m_stockpileDock; }
@@ -54,7 +54,7 @@ private:
     void markActiveDrawing();
 
     DemoHost& m_host;
-    ctlStockpile& m_control;
+    _ctlStockpile& m_control;
     qt::FormView* m_stockpileView{nullptr};
     QDockWidget* m_stockpileDock{nullptr};
     QDockWidget* m_libraryDock{nullptr};

@@ -1,6 +1,9 @@
 #include "window/Screenshot.h"
 
-#include "control/ctlStockpile.h"
+#include "control/_ctlStockpile.h"
+#include "platform/ui/RWListView.h"
+#include "platform/ui/TabStrip.h"
+#include "platform/ui/UserControl.h"
 #include "qt/FormView.h"
 #include "window/DemoSession.h"
 #include "window/DemoWindow.h"
@@ -20,6 +23,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <stdexcept>
 
 namespace kv380::demo {
 
@@ -38,15 +42,31 @@ bool runUntil(const std::function<bool()>& condition, const QElapsedTimer& clock
     return true;
 }
 
+// The panel's parts a picture needs, found by name in the user control the host draws.
+struct Panel {
+    ui::TabStrip& tabs;
+    ui::ControlArray<ui::RWListView>& lists;
+};
+
+Panel panelOf(_ctlStockpile& control) {
+    ui::UserControl& panel = control.UserControl();
+    auto* tabs = panel.find<ui::TabStrip>("TabStrip");
+    auto* lists = panel.findArray<ui::RWListView>("rwlvStockpile");
+    if (tabs == nullptr || lists == nullptr) {
+        throw std::logic_error("the stock pile has no tab strip or no list");
+    }
+    return {*tabs, *lists};
+}
+
 // Waits for the workspace's views, shows the first view's tab and waits for its objects.
-bool showFirstView(ctlStockpile& control, const QElapsedTimer& clock, std::chrono::milliseconds limit) {
-    if (!runUntil([&] { return control.tabsBuilt() && control.TabStrip.tabCount() >= 2; }, clock, limit)) {
+bool showFirstView(_ctlStockpile& control, const QElapsedTimer& clock, std::chrono::milliseconds limit) {
+    const Panel panel = panelOf(control);
+    if (!runUntil([&] { return panel.tabs.tabCount() >= 2; }, clock, limit)) {
         std::fprintf(stderr, "screenshot: the workspace's views did not load\n");
         return false;
     }
-    control.TabStrip.selectTab(2);
-    if (!runUntil([&] { return control.rwlvStockpile.exists(1) && control.rwlvStockpile[1].itemCount() > 0; },
-                  clock, limit)) {
+    panel.tabs.selectTab(2);
+    if (!runUntil([&] { return panel.lists.exists(1) && panel.lists[1].itemCount() > 0; }, clock, limit)) {
         std::fprintf(stderr, "screenshot: the view's objects did not show\n");
         return false;
     }
@@ -83,20 +103,20 @@ bool takeScreenshot(DemoSession& session, const QString& file, std::chrono::mill
 }
 
 bool takeMenuScreenshot(DemoSession& session, const QString& file, std::chrono::milliseconds limit) {
-    ctlStockpile& control = session.control();
+    _ctlStockpile& control = session.control();
     QElapsedTimer clock;
     clock.start();
     if (!showFirstView(control, clock, limit)) {
         return false;
     }
-    auto* list = qobject_cast<QAbstractItemView*>(
-        session.window().stockpileView()->widgetFor(control.rwlvStockpile[1]));
+    ui::RWListView& shown = panelOf(control).lists[1];
+    auto* list = qobject_cast<QAbstractItemView*>(session.window().stockpileView()->widgetFor(shown));
     if (list == nullptr) {
         std::fprintf(stderr, "screenshot: the list has no widget\n");
         return false;
     }
-    control.rwlvStockpile[1].deselectAll();
-    control.rwlvStockpile[1].setItemSelected(1, true);
+    shown.deselectAll();
+    shown.setItemSelected(1, true);
     const QPoint at = list->visualRect(list->model()->index(0, 0)).center();
     const QPoint global = list->viewport()->mapToGlobal(at);
 

@@ -9,6 +9,7 @@
 #include "qt/FormView.h"
 #include "qt/FormWindow.h"
 #include "qt/QtTestApp.h"
+#include "support/InProcessStockpile.h"
 #include "support/TempRegistry.h"
 #include "window/DatasheetWindow.h"
 #include "window/DemoSession.h"
@@ -50,7 +51,8 @@ protected:
             processUntil([&] { return control().tabsBuilt() && tabBar()->count() >= 2; }, kWindowWait));
     }
 
-    ctlStockpile& control() { return session.control(); }
+    // The control behind the default interface the demo holds.
+    ctlStockpile& control() { return static_cast<ctlStockpile&>(session.control().UserControl()); }
     QWidget* widgetOf(const ui::Control& c) { return session.window().stockpileView()->widgetFor(c); }
     QTabBar* tabBar() { return widgetOf(control().TabStrip)->findChild<QTabBar*>(); }
     QStringList tabTexts() {
@@ -118,7 +120,9 @@ protected:
 
     kv380::test::TempRegistry registry;
     TempFolder data;
-    DemoSession session{{.host = {.dataFolder = data.path().string()}, .unattended = true}};
+    DemoSession session{{.host = {.dataFolder = data.path().string()},
+                         .unattended = true,
+                         .createStockpile = kv380::test::inProcessStockpile}};
 };
 
 TEST_F(DemoWindowTest, TheStockpileShowsTheSampleOrganisationsAndViews) {
