@@ -6,8 +6,9 @@
 
 namespace kv380::test {
 
-// Takes away, for the calling thread, the capabilities that let root write any file, so that a file's mode
-// counts for root as for anyone else. Nothing to do for other users.
+// Takes away, for the calling thread, the capabilities that let root read, search and write any file or
+// folder, so that modes count for root as for anyone else. Nothing to do for other users. active() says
+// whether modes count now (a test that needs them skips otherwise).
 class WithoutFileOverrides {
 public:
     WithoutFileOverrides() {

@@ -54,6 +54,16 @@ LONG hooked(const char* entryPoint, HKEY key, const char* name, DWORD access = 0
     return hookSlot()(RegistryCall{entryPoint, key, name ? name : "", access, type, size});
 }
 
+// The open key behind a handle that was opened with `right`: 6 for a handle that is not open, 5 for one
+// opened without that right.
+LONG keyAllowing(HKEY hKey, DWORD right, std::optional<OpenKey>& key) {
+    key = registry().handles.resolve(hKey);
+    if (!key) {
+        return ERROR_INVALID_HANDLE;
+    }
+    return (key->access & right) == 0 ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+}
+
 } // namespace
 
 LONG RegOpenKeyExA(HKEY hKey, const char* lpSubKey, DWORD, DWORD samDesired, HKEY* phkResult) {
@@ -127,12 +137,9 @@ LONG RegQueryValueExA(HKEY hKey, const char* lpValueName, DWORD* lpReserved, DWO
     if (lpReserved || (lpData && !lpcbData)) {
         return ERROR_INVALID_PARAMETER;
     }
-    const auto key = registry().handles.resolve(hKey);
-    if (!key) {
-        return ERROR_INVALID_HANDLE;
-    }
-    if ((key->access & KEY_QUERY_VALUE) == 0) {
-        return ERROR_ACCESS_DENIED;
+    std::optional<OpenKey> key;
+    if (const LONG refused = keyAllowing(hKey, KEY_QUERY_VALUE, key)) {
+        return refused;
     }
     StoredValue value;
     if (const LONG status = hiveOf(key->hive).readValue(key->keyId, lpValueName ? lpValueName : "", value);
@@ -164,12 +171,9 @@ LONG RegSetValueExA(HKEY hKey, const char* lpValueName, DWORD, DWORD dwType, con
     if (const LONG forced = hooked("RegSetValueExA", hKey, lpValueName, 0, dwType, cbData)) {
         return forced;
     }
-    const auto key = registry().handles.resolve(hKey);
-    if (!key) {
-        return ERROR_INVALID_HANDLE;
-    }
-    if ((key->access & KEY_SET_VALUE) == 0) {
-        return ERROR_ACCESS_DENIED;
+    std::optional<OpenKey> key;
+    if (const LONG refused = keyAllowing(hKey, KEY_SET_VALUE, key)) {
+        return refused;
     }
     if (!lpData && cbData != 0) {
         return ERROR_INVALID_PARAMETER;
@@ -185,12 +189,9 @@ LONG RegQueryInfoKeyA(HKEY hKey, char* lpClass, DWORD* lpcchClass, DWORD*, DWORD
     if (const LONG forced = hooked("RegQueryInfoKeyA", hKey, nullptr)) {
         return forced;
     }
-    const auto key = registry().handles.resolve(hKey);
-    if (!key) {
-        return ERROR_INVALID_HANDLE;
-    }
-    if ((key->access & KEY_QUERY_VALUE) == 0) {
-        return ERROR_ACCESS_DENIED;
+    std::optional<OpenKey> key;
+    if (const LONG refused = keyAllowing(hKey, KEY_QUERY_VALUE, key)) {
+        return refused;
     }
     DWORD subKeys = 0;
     DWORD values = 0;
@@ -220,12 +221,9 @@ LONG RegDeleteValueA(HKEY hKey, const char* lpValueName) {
     if (const LONG forced = hooked("RegDeleteValueA", hKey, lpValueName)) {
         return forced;
     }
-    const auto key = registry().handles.resolve(hKey);
-    if (!key) {
-        return ERROR_INVALID_HANDLE;
-    }
-    if ((key->access & KEY_SET_VALUE) == 0) {
-        return ERROR_ACCESS_DENIED;
+    std::optional<OpenKey> key;
+    if (const LONG refused = keyAllowing(hKey, KEY_SET_VALUE, key)) {
+        return refused;
     }
     return hiveOf(key->hive).deleteValue(key->keyId, lpValueName ? lpValueName : "");
 }

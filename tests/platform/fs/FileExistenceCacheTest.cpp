@@ -1,7 +1,7 @@
 #include "platform/fs/FileExistenceCache.h"
 #include "platform/fs/FileLength.h"
 #include "platform/fs/TempTree.h"
-#include "platform/fs/WithoutFileOverrides.h"
+#include "support/WithoutFileOverrides.h"
 
 #include <gtest/gtest.h>
 
