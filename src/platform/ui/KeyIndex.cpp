@@ -5,14 +5,11 @@
 
 namespace kv380::ui {
 
-bool KeyIndex::hasDuplicates() const {
-    return std::any_of(m_slots.begin(), m_slots.end(), [](const Slot& slot) { return slot.count > 1; });
-}
-
 void KeyIndex::clear() {
     std::vector<Slot>().swap(m_slots);
     m_used = 0;
-    m_shift = 64;
+    m_repeats = 0;
+    m_shift = 32;
 }
 
 void KeyIndex::grow() {
@@ -31,18 +28,18 @@ void KeyIndex::reserve(std::size_t keys) {
 
 void KeyIndex::rehash(std::size_t slots) {
     std::vector<Slot> old = std::exchange(m_slots, std::vector<Slot>(slots));
-    m_shift = 64;
+    m_shift = 32;
     for (std::size_t size = slots; size > 1; size /= 2) {
         --m_shift;
     }
     // The keys are distinct already: each goes to the first empty slot from its home.
     const std::size_t mask = slots - 1;
     for (const Slot& slot : old) {
-        if (slot.count == 0) {
+        if (slot.first < 0) {
             continue;
         }
-        std::size_t i = home(slot.hash);
-        while (m_slots[i].count != 0) {
+        std::size_t i = home(slot.tag);
+        while (m_slots[i].first >= 0) {
             i = (i + 1) & mask;
         }
         m_slots[i] = slot;
