@@ -154,7 +154,7 @@ void DemoWindow::connectHost() {
             });
         }
     };
-    application.onFound = [this](const std::vector<int64_t>& diagrams) { highlightDrawings(diagrams); };
+    application.onFound = [this](const FoundOnDrawings& found) { highlightDrawings(found.diagramIds); };
     m_host.services()->onShowDatasheet = [this](const Datasheet& sheet) {
         auto* window = new DatasheetWindow(sheet, this);
         window->show();
