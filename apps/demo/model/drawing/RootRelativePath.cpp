@@ -14,6 +14,13 @@ bool isFullPath(const std::string& path) {
 } // namespace
 
 std::string relativeToRoot(const std::string& path, const std::string& root) {
+    // A host may hand a path below the root in network form, the root behind a leading "\\".
+    if (path.starts_with("\\\\") && !root.starts_with("\\\\")) {
+        const std::string rest = relativeToRoot(path.substr(2), root);
+        if (rest.size() + 2 != path.size()) {
+            return rest;
+        }
+    }
     if (!root.empty() && path.size() > root.size() + 1 && path.compare(0, root.size(), root) == 0 &&
         path[root.size()] == '\\') {
         return path.substr(root.size() + 1);

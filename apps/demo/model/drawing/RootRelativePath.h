@@ -8,7 +8,8 @@ namespace kv380::demo {
 // that a drawing keeps its pictures when the symbol folder moves, and as given otherwise. Paths are in
 // system form ("\" between folders).
 
-// The path without the root and its separator when it begins with them; otherwise unchanged.
+// The path without the root and its separator when it begins with them (also behind a leading "\\", the
+// network form some hosts hand over); otherwise unchanged.
 std::string relativeToRoot(const std::string& path, const std::string& root);
 // A stored path as a full path: the root, "\" and a relative path; a full path (one that begins with "/",
 // "\" or a drive such as "C:") unchanged. An empty path stays empty.

@@ -117,6 +117,8 @@ TEST(RootRelativePath, PathsBelowTheRootAreKeptRelativeAndComeBackFull) {
     // Not below the root (a folder whose name only begins like it), or the root itself: unchanged.
     EXPECT_EQ(relativeToRoot(root + "-old\\Pumps\\Gear.sym", root), root + "-old\\Pumps\\Gear.sym");
     EXPECT_EQ(relativeToRoot(root + "\\", root), root + "\\");
+    EXPECT_EQ(relativeToRoot("\\\\" + root + "\\Vessels\\Reactor.sym", root), "Vessels\\Reactor.sym");
+    EXPECT_EQ(relativeToRoot("\\\\server\\Vessels\\Reactor.sym", root), "\\\\server\\Vessels\\Reactor.sym");
     EXPECT_EQ(resolvedFromRoot("Pumps\\Gear.sym", root), root + "\\Pumps\\Gear.sym");
     EXPECT_EQ(resolvedFromRoot("C:\\Old Library\\Valves\\Butterfly.sym", root),
               "C:\\Old Library\\Valves\\Butterfly.sym");
