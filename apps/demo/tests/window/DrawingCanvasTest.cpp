@@ -25,6 +25,8 @@
 #include <QGraphicsScene>
 #include <QImage>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
@@ -112,6 +114,59 @@ TEST_F(DrawingCanvasTest, OpeningADrawingShowsItsCanvasInATabAndMakesItActive) {
     EXPECT_EQ(activeDiagram(), PfdFeed);
     EXPECT_EQ(&openDrawing(session, PfdFeed), &feed);
     EXPECT_EQ(area().count(), 2);
+}
+
+TEST_F(DrawingCanvasTest, DoubleClickingADrawingInTheListOpensItAndAPlotAreaViewFollowsIt) {
+    control().cmbOrganiseBy.setListIndex(1); // "By Plot Area"
+    ASSERT_TRUE(processUntil([&] { return control().TabStrip.tabCount() >= 2; }, kWindowWait));
+    control().TabStrip.selectTab(2);
+    ASSERT_TRUE(processUntil(
+        [&] { return control().rwlvStockpile.exists(1) && control().rwlvStockpile[1].itemCount() > 0; },
+        kWindowWait));
+
+    QListWidget* drawings = session.window().drawings();
+    QListWidgetItem* reaction = nullptr;
+    for (int row = 0; row < drawings->count(); ++row) {
+        if (drawings->item(row)->text().startsWith("PFD-200 Reaction")) {
+            reaction = drawings->item(row);
+        }
+    }
+    ASSERT_NE(reaction, nullptr);
+    const QPoint at = drawings->visualItemRect(reaction).center();
+    qt::test::click(*drawings->viewport(), at);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(at), QPointF(drawings->viewport()->mapToGlobal(at)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(drawings->viewport(), &twice);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), QPointF(drawings->viewport()->mapToGlobal(at)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(drawings->viewport(), &release);
+
+    ASSERT_NE(area().canvasOf(PfdReaction), nullptr);
+    EXPECT_EQ(area().currentCanvas(), area().canvasOf(PfdReaction));
+    EXPECT_EQ(activeDiagram(), PfdReaction);
+    // The host told the stock pile: the plot area's view now lists the drawing's objects.
+    EXPECT_TRUE(processUntil([&] {
+        const auto& list = control().rwlvStockpile[1];
+        bool reactor = false;
+        for (int i = 1; i <= list.itemCount(); ++i) {
+            reactor = reactor || list.item(i).text == "R-204";
+        }
+        return list.itemCount() == 8 && reactor;
+    }, kWindowWait));
+}
+
+TEST_F(DrawingCanvasTest, EscapeEndsTheConnectorToolWithoutDrawing) {
+    DrawingCanvas& canvas = openDrawing(session, PfdFeed);
+    ASSERT_TRUE(dragOntoCanvas(session, {"V-201"}, canvas, QPoint(150, 150)));
+    auto& tool = session.window().drawingArea()->connectors();
+    tool.start({.symbol = session.host().symbolRoot() + "\\Lines\\Process Line.sym", .objectId = 201});
+    qt::test::click(*canvas.viewport(), canvas.viewPointOf(canvas.placements().front().id));
+    EXPECT_EQ(tool.firstEnd(), canvas.placements().front().id);
+
+    qt::test::pressKey(canvas, Qt::Key_Escape);
+    EXPECT_FALSE(tool.active());
+    EXPECT_EQ(statusText(), "Connector cancelled");
+    EXPECT_EQ(database().placements().ofDiagram(PfdFeed).size(), 1u);
 }
 
 TEST_F(DrawingCanvasTest, ADragFromTheListPlacesTheObjectsSymbolsWithTheirTagsAndStoresThem) {
