@@ -4,6 +4,8 @@
 #include "model/db/WorkspaceDatabase.h"
 #include "model/drawing/ConnectorTool.h"
 #include "model/drawing/Document.h"
+#include "model/drawing/Documents.h"
+#include "model/drawing/DrawingApplication.h"
 #include "model/drawing/FindOnDrawings.h"
 #include "model/drawing/PlacementEditor.h"
 #include "qt/SlotGuard.h"
@@ -18,6 +20,8 @@ DrawingArea::DrawingArea(DemoHost& host, _ctlStockpile& stockpile, QWidget* pare
     : QTabWidget(parent), m_host(host), m_editor(std::make_unique<PlacementEditor>(host, stockpile)),
       m_connectors(std::make_unique<ConnectorTool>(host, stockpile)) {
     setDocumentMode(true);
+    setTabsClosable(true);
+    connect(this, &QTabWidget::tabCloseRequested, this, &DrawingArea::closeDrawing);
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         auto* canvas = qobject_cast<DrawingCanvas*>(widget(index));
         if (canvas == nullptr || m_following) {
@@ -103,6 +107,30 @@ void DrawingArea::showFound(const FoundOnDrawings& found) {
 
 void DrawingArea::bringForward(int64_t diagramId) {
     qt::guardSlot("DrawingArea::bringForward", [&] { m_host.openDiagram(diagramId); });
+}
+
+void DrawingArea::closeDrawing(int index) {
+    auto* canvas = qobject_cast<DrawingCanvas*>(widget(index));
+    if (canvas == nullptr) {
+        return;
+    }
+    const int64_t diagramId = canvas->diagramId();
+    // The tab goes first, without making its neighbour active: closing the drawing chooses which is.
+    m_following = true;
+    removeTab(index);
+    m_following = false;
+    canvas->deleteLater();
+    qt::guardSlot("DrawingArea::closeDrawing", [&] {
+        std::shared_ptr<Document> document;
+        for (const auto& open : m_host.application()->documents()->open()) {
+            if (open->diagramId() == diagramId) {
+                document = open;
+            }
+        }
+        if (document) {
+            document->Close(false);
+        }
+    });
 }
 
 void DrawingArea::reloadAll() {

@@ -21,7 +21,8 @@ struct FoundOnDrawings;
 // The central area of the drawing application: one tab per open workspace drawing, its canvas, with the
 // drawing's name and diagram class in the tab's title. The current tab follows the active drawing, and
 // choosing a tab makes its drawing the active one. The area owns the drawing tools the canvases share: the
-// placement editor and the connector tool the stock pile starts.
+// placement editor and the connector tool the stock pile starts. A tab's close button closes its drawing
+// (placements are in the workspace as soon as they are made: there is nothing to save).
 class DrawingArea : public QTabWidget {
     Q_OBJECT
 public:
@@ -40,6 +41,9 @@ public:
     void showFound(const FoundOnDrawings& found);
     // Shows every canvas as the workspace holds it now (objects were deleted).
     void reloadAll();
+    // Closes the drawing of a tab (its close button): the tab goes, the drawing closes, and the drawing
+    // opened most recently of those still open becomes the active one.
+    void closeDrawing(int index);
 
     PlacementEditor& editor() const { return *m_editor; }
     ConnectorTool& connectors() const { return *m_connectors; }

@@ -5,6 +5,7 @@
 #include "model/db/WorkspaceDatabase.h"
 #include "model/drawing/ConnectorTool.h"
 #include "model/drawing/Document.h"
+#include "model/drawing/Documents.h"
 #include "model/drawing/DrawingApplication.h"
 #include "model/services/OutsideServices.h"
 #include "qt/FormView.h"
@@ -114,6 +115,25 @@ TEST_F(DrawingCanvasTest, OpeningADrawingShowsItsCanvasInATabAndMakesItActive) {
     EXPECT_EQ(activeDiagram(), PfdFeed);
     EXPECT_EQ(&openDrawing(session, PfdFeed), &feed);
     EXPECT_EQ(area().count(), 2);
+}
+
+TEST_F(DrawingCanvasTest, ClosingATabClosesItsDrawingAndTheOneOpenedBeforeBecomesActive) {
+    openDrawing(session, PfdFeed);
+    DrawingCanvas& reaction = openDrawing(session, PfdReaction);
+    openDrawing(session, PpidUtilities);
+    area().setCurrentWidget(&reaction);
+    ASSERT_EQ(activeDiagram(), PfdReaction);
+
+    area().closeDrawing(area().indexOf(&reaction));
+    EXPECT_EQ(area().count(), 2);
+    EXPECT_EQ(area().canvasOf(PfdReaction), nullptr);
+    EXPECT_EQ(activeDiagram(), PpidUtilities);
+    EXPECT_EQ(area().currentCanvas(), area().canvasOf(PpidUtilities));
+    EXPECT_EQ(session.host().application()->documents()->open().size(), 2u);
+    // Opened again, it gets a new tab.
+    DrawingCanvas& again = openDrawing(session, PfdReaction);
+    EXPECT_EQ(area().canvasOf(PfdReaction), &again);
+    EXPECT_EQ(area().count(), 3);
 }
 
 TEST_F(DrawingCanvasTest, DoubleClickingADrawingInTheListOpensItAndAPlotAreaViewFollowsIt) {
