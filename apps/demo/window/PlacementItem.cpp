@@ -27,39 +27,39 @@ QFont tagFont() {
     return font;
 }
 
-QPixmap missingPicture() {
-    QPixmap pixmap(SymbolPictureSize, SymbolPictureSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+QImage missingPicture() {
+    QImage image(SymbolPictureSize, SymbolPictureSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     painter.drawRect(QRectF(1, 1, SymbolPictureSize - 2, SymbolPictureSize - 2));
     painter.drawLine(QPointF(1, 1), QPointF(SymbolPictureSize - 1, SymbolPictureSize - 1));
     painter.drawLine(QPointF(SymbolPictureSize - 1, 1), QPointF(1, SymbolPictureSize - 1));
-    return pixmap;
+    return image;
 }
 
 } // namespace
 
-QPixmap symbolPicture(const QString& nativePath) {
-    static QHash<QString, QPixmap> pictures;
+QImage symbolPicture(const QString& nativePath) {
+    static QHash<QString, QImage> pictures;
     if (const auto found = pictures.constFind(nativePath); found != pictures.constEnd()) {
         return *found;
     }
     QSvgRenderer renderer(nativePath);
-    QPixmap pixmap;
+    QImage image;
     if (renderer.isValid()) {
-        pixmap = QPixmap(SymbolPictureSize, SymbolPictureSize);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
+        image = QImage(SymbolPictureSize, SymbolPictureSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
         renderer.render(&painter);
     } else {
-        pixmap = missingPicture();
+        image = missingPicture();
     }
-    pictures.insert(nativePath, pixmap);
-    return pixmap;
+    pictures.insert(nativePath, image);
+    return image;
 }
 
-PlacementItem::PlacementItem(int64_t placementId, QPixmap picture, QString tag)
+PlacementItem::PlacementItem(int64_t placementId, QImage picture, QString tag)
     : m_placementId(placementId), m_picture(std::move(picture)), m_tag(std::move(tag)) {
     setFlag(ItemIsSelectable);
 }
@@ -77,7 +77,7 @@ QRectF PlacementItem::boundingRect() const {
 
 void PlacementItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) {
     const QRectF picture(-Half, -Half, SymbolPictureSize, SymbolPictureSize);
-    painter->drawPixmap(picture.topLeft(), m_picture);
+    painter->drawImage(picture.topLeft(), m_picture);
     painter->setFont(tagFont());
     painter->setPen(Qt::black);
     const QRectF tag(-TagWidth / 2, Half + 2, TagWidth, TagHeight);

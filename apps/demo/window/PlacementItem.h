@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QGraphicsItem>
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 
 #include <cstdint>
@@ -12,14 +12,15 @@ namespace kv380::demo {
 inline constexpr int SymbolPictureSize = 48;
 
 // A symbol's picture from its file (a small SVG drawing), drawn at SymbolPictureSize; a crossed box when the
-// file cannot be drawn, so that the placement still shows. Pictures are kept per file for the process.
-QPixmap symbolPicture(const QString& nativePath);
+// file cannot be drawn, so that the placement still shows. Pictures are kept per file for the process (as
+// images, which need no running application to be released at exit).
+QImage symbolPicture(const QString& nativePath);
 
 // A symbol placed on a drawing: its picture centred on the placement's point and the object's tag under it.
 // Selectable; a highlighted placement (what Find on Drawings found) is framed in colour.
 class PlacementItem : public QGraphicsItem {
 public:
-    PlacementItem(int64_t placementId, QPixmap picture, QString tag);
+    PlacementItem(int64_t placementId, QImage picture, QString tag);
 
     int64_t placementId() const { return m_placementId; }
     const QString& tag() const { return m_tag; }
@@ -31,7 +32,7 @@ public:
 
 private:
     int64_t m_placementId;
-    QPixmap m_picture;
+    QImage m_picture;
     QString m_tag;
     bool m_highlighted = false;
 };
