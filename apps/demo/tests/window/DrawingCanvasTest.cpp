@@ -288,6 +288,33 @@ TEST_F(DrawingCanvasTest, AConnectionsClickStartsTheConnectorToolAndTwoClicksOnS
     EXPECT_EQ(statusText(), "L-1001 From V-201 To P-101");
 }
 
+TEST_F(DrawingCanvasTest, TheConnectorJoinsTwoSymbolsOfOneDrawing) {
+    DrawingCanvas& feed = openDrawing(session, PfdFeed);
+    ASSERT_TRUE(dragOntoCanvas(session, {"V-201", "P-101"}, feed, QPoint(150, 150)));
+    DrawingCanvas& reaction = openDrawing(session, PfdReaction);
+    ASSERT_TRUE(dragOntoCanvas(session, {"R-204"}, reaction, QPoint(150, 150)));
+    const int64_t drum = placementOf(feed, 105)->id;
+    const int64_t pump = placementOf(feed, 101)->id;
+    const int64_t reactor = placementOf(reaction, 108)->id;
+    auto& tool = area().connectors();
+    tool.start({.symbol = session.host().symbolRoot() + "\\Lines\\Process Line.sym", .objectId = 201});
+
+    qt::test::click(*reaction.viewport(), reaction.viewPointOf(reactor));
+    EXPECT_EQ(tool.firstEnd(), reactor);
+    // The same symbol again changes nothing; one on another drawing starts there instead.
+    qt::test::click(*reaction.viewport(), reaction.viewPointOf(reactor));
+    EXPECT_EQ(tool.firstEnd(), reactor);
+    qt::test::click(*feed.viewport(), feed.viewPointOf(drum));
+    EXPECT_EQ(tool.firstEnd(), drum);
+    qt::test::click(*feed.viewport(), feed.viewPointOf(pump));
+    EXPECT_FALSE(tool.active());
+    EXPECT_EQ(database().placements().ofDiagram(PfdReaction).size(), 1u);
+    const auto placements = database().placements().ofDiagram(PfdFeed);
+    ASSERT_EQ(placements.size(), 3u);
+    EXPECT_EQ(placements.back().fromPlacement, drum);
+    EXPECT_EQ(placements.back().toPlacement, pump);
+}
+
 TEST_F(DrawingCanvasTest, FindOnDrawingsHighlightsThePlacementsAndBringsTheirDrawingForward) {
     DrawingCanvas& utilities = openDrawing(session, PpidUtilities);
     ASSERT_TRUE(dragOntoCanvas(session, {"T-203"}, utilities, QPoint(100, 100)));
