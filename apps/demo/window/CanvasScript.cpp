@@ -125,8 +125,8 @@ bool dragOntoCanvas(DemoSession& session, const std::vector<std::string>& names,
     return dropped;
 }
 
-void drawConnector(DemoSession& session, const std::string& name, DrawingCanvas& canvas, int64_t fromPlacement,
-                   int64_t toPlacement) {
+void drawConnector(DemoSession& session, const std::string& name, DrawingCanvas& canvas,
+                   int64_t fromPlacement, int64_t toPlacement) {
     ui::RWListView& list = shownList(session.control());
     QAbstractItemView& view = widgetOf(session, list);
     const QModelIndex index = indexOf(list, view, name);

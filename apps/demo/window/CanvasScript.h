@@ -29,7 +29,7 @@ bool dragOntoCanvas(DemoSession& session, const std::vector<std::string>& names,
 
 // Clicks a listed object with the left button, as a user does: for a connection drawn with a connector
 // symbol the stock pile starts the connector tool. Then clicks the two placed symbols on the canvas.
-void drawConnector(DemoSession& session, const std::string& name, DrawingCanvas& canvas, int64_t fromPlacement,
-                   int64_t toPlacement);
+void drawConnector(DemoSession& session, const std::string& name, DrawingCanvas& canvas,
+                   int64_t fromPlacement, int64_t toPlacement);
 
 } // namespace kv380::demo

@@ -67,7 +67,8 @@ void DrawingCanvas::reload() {
     const std::optional<int64_t> selected = selectedPlacement();
     m_items.clear();
     m_scene->clear();
-    auto* sheet = m_scene->addRect(QRectF(0, 0, SheetWidth, SheetHeight), QPen(Qt::darkGray), QBrush(Qt::white));
+    auto* sheet =
+        m_scene->addRect(QRectF(0, 0, SheetWidth, SheetHeight), QPen(Qt::darkGray), QBrush(Qt::white));
     sheet->setZValue(-1);
 
     WorkspaceDatabase& database = m_host.database();
@@ -202,7 +203,9 @@ void DrawingCanvas::dropEvent(QDropEvent* event) {
     const QPointF at = mapToScene(event->position().toPoint());
     std::size_t placed = 0;
     qt::guardSlot("DrawingCanvas::dropEvent", [&] {
-        placed = m_editor.placeDraggedObjects(m_diagramId, {static_cast<int32_t>(at.x()), static_cast<int32_t>(at.y())})
+        placed = m_editor
+                     .placeDraggedObjects(m_diagramId,
+                                          {static_cast<int32_t>(at.x()), static_cast<int32_t>(at.y())})
                      .size();
     });
     qt::guardSlot("DrawingCanvas::reload", [&] { reload(); });
@@ -218,7 +221,8 @@ void DrawingCanvas::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && m_connectors.active()) {
         if (const auto placement = placementUnder(event->position().toPoint())) {
             bool drawn = false;
-            qt::guardSlot("DrawingCanvas::mousePressEvent", [&] { drawn = m_connectors.click(*placement).has_value(); });
+            qt::guardSlot("DrawingCanvas::mousePressEvent",
+                          [&] { drawn = m_connectors.click(*placement).has_value(); });
             if (drawn) {
                 qt::guardSlot("DrawingCanvas::reload", [&] { reload(); });
             }

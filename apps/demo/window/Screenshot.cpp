@@ -1,17 +1,17 @@
 #include "window/Screenshot.h"
 
 #include "control/_ctlStockpile.h"
+#include "model/DemoHost.h"
+#include "model/db/WorkspaceDatabase.h"
+#include "platform/AutomationError.h"
 #include "platform/ui/RWListView.h"
 #include "platform/ui/TabStrip.h"
 #include "platform/ui/UserControl.h"
 #include "qt/FormView.h"
-#include "window/DemoSession.h"
 #include "window/CanvasScript.h"
+#include "window/DemoSession.h"
 #include "window/DemoWindow.h"
 #include "window/DrawingCanvas.h"
-#include "model/db/WorkspaceDatabase.h"
-#include "model/DemoHost.h"
-#include "platform/AutomationError.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -29,10 +29,10 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
-#include <stdexcept>
 
 namespace kv380::demo {
 

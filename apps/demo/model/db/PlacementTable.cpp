@@ -118,7 +118,8 @@ void PlacementTable::setSymbol(int64_t placementId, const std::string& symbol) {
     update.bind(1, symbol).bind(2, placementId).run();
     if (m_connection.changes() == 0) {
         throw AutomationError(err::InvalidProcedureCall, WorkspaceErrorSource,
-                              "The placement " + std::to_string(placementId) + " is no longer on its drawing");
+                              "The placement " + std::to_string(placementId) +
+                                  " is no longer on its drawing");
     }
 }
 

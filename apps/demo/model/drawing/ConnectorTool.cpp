@@ -8,7 +8,8 @@
 
 namespace kv380::demo {
 
-ConnectorTool::ConnectorTool(DemoHost& host, _ctlStockpile& stockpile) : m_host(host), m_stockpile(stockpile) {
+ConnectorTool::ConnectorTool(DemoHost& host, _ctlStockpile& stockpile)
+    : m_host(host), m_stockpile(stockpile) {
     m_host.application()->onConnectorStarted = [this](const ConnectorCommand& command) { start(command); };
 }
 

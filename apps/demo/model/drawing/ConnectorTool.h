@@ -37,9 +37,9 @@ public:
     // Starts drawing the connector of a command; a connector already begun is given up.
     void start(const ConnectorCommand& command);
     // A click on a placed symbol: the first end, or the second one, which draws the connector, ends the tool
-    // and answers the connector's placement. A click on the first end again, on a connector, or while the tool
-    // is not active changes nothing; a click on another drawing than the first end's starts there again. A
-    // failing question to the stock pile reaches the caller, the connector drawn all the same.
+    // and answers the connector's placement. A click on the first end again, on a connector, or while the
+    // tool is not active changes nothing; a click on another drawing than the first end's starts there again.
+    // A failing question to the stock pile reaches the caller, the connector drawn all the same.
     std::optional<PlacementRow> click(int64_t placementId);
     // Ends the tool without drawing; the status bar says so when a connector was being drawn.
     void cancel();

@@ -28,8 +28,8 @@ public:
     // others side by side to its right, none over a symbol already there. Each gets the symbol the stock
     // pile names for it: its own on a drawing of the diagram class of the list shown, else the symbol mapped
     // to it for the drawing's class (an object without one keeps its own, and the status bar says so). An
-    // object the stock pile knows no symbol for is skipped. Answers the placements made. An unknown drawing is
-    // error 5. A failure (a question to the stock pile, the workspace refusing a write) ends the drop and
+    // object the stock pile knows no symbol for is skipped. Answers the placements made. An unknown drawing
+    // is error 5. A failure (a question to the stock pile, the workspace refusing a write) ends the drop and
     // reaches the caller, so that one drop gives one report; what was placed before it stays placed.
     std::vector<PlacementRow> placeDraggedObjects(int64_t diagramId, DrawingPoint at);
 

@@ -1,4 +1,5 @@
 // The demo's drawings, offscreen: objects dragged from the stock pile's list onto a canvas, as a user does.
+#include "window/DrawingCanvas.h"
 #include "common/TempFolder.h"
 #include "control/ctlStockpile.h"
 #include "model/DemoHost.h"
@@ -17,7 +18,6 @@
 #include "window/DemoSession.h"
 #include "window/DemoWindow.h"
 #include "window/DrawingArea.h"
-#include "window/DrawingCanvas.h"
 #include "window/PlacementItem.h"
 #include "window/Screenshot.h"
 
@@ -27,9 +27,9 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTabBar>
 
@@ -154,25 +154,29 @@ TEST_F(DrawingCanvasTest, DoubleClickingADrawingInTheListOpensItAndAPlotAreaView
     ASSERT_NE(reaction, nullptr);
     const QPoint at = drawings->visualItemRect(reaction).center();
     qt::test::click(*drawings->viewport(), at);
-    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(at), QPointF(drawings->viewport()->mapToGlobal(at)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(at),
+                      QPointF(drawings->viewport()->mapToGlobal(at)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(drawings->viewport(), &twice);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), QPointF(drawings->viewport()->mapToGlobal(at)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at),
+                        QPointF(drawings->viewport()->mapToGlobal(at)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QCoreApplication::sendEvent(drawings->viewport(), &release);
 
     ASSERT_NE(area().canvasOf(PfdReaction), nullptr);
     EXPECT_EQ(area().currentCanvas(), area().canvasOf(PfdReaction));
     EXPECT_EQ(activeDiagram(), PfdReaction);
     // The host told the stock pile: the plot area's view now lists the drawing's objects.
-    EXPECT_TRUE(processUntil([&] {
-        const auto& list = control().rwlvStockpile[1];
-        bool reactor = false;
-        for (int i = 1; i <= list.itemCount(); ++i) {
-            reactor = reactor || list.item(i).text == "R-204";
-        }
-        return list.itemCount() == 8 && reactor;
-    }, kWindowWait));
+    EXPECT_TRUE(processUntil(
+        [&] {
+            const auto& list = control().rwlvStockpile[1];
+            bool reactor = false;
+            for (int i = 1; i <= list.itemCount(); ++i) {
+                reactor = reactor || list.item(i).text == "R-204";
+            }
+            return list.itemCount() == 8 && reactor;
+        },
+        kWindowWait));
 }
 
 TEST_F(DrawingCanvasTest, EscapeEndsTheConnectorToolWithoutDrawing) {
@@ -375,7 +379,8 @@ TEST_F(DrawingCanvasTest, TheDrawingScreenshotShowsTheDroppedSymbolsAndTheConnec
     ASSERT_NE(canvas, nullptr);
     EXPECT_EQ(canvas->placements().size(), 4u);
     // The sheet around the first symbol is not blank in the picture.
-    const QPoint symbol = canvas->viewport()->mapTo(&session.window(), canvas->viewPointOf(canvas->placements().front().id));
+    const QPoint symbol =
+        canvas->viewport()->mapTo(&session.window(), canvas->viewPointOf(canvas->placements().front().id));
     std::set<QRgb> colours;
     for (int dy = -24; dy <= 24; dy += 2) {
         for (int dx = -24; dx <= 24; dx += 2) {
