@@ -97,7 +97,7 @@ void DemoWindow::buildDrawings() {
             QString::fromStdString(diagram.name + "   (" + diagram.diagramClass + ")"), m_drawings);
         item->setData(DiagramIdRole, QVariant::fromValue<qlonglong>(diagram.id));
     }
-    m_drawings->setToolTip("Double-click a drawing to make it the active one");
+    m_drawings->setToolTip("Double-click a drawing to open it and make it the active one");
     connect(m_drawings, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { activateDiagram(item->data(DiagramIdRole).toLongLong()); });
     m_drawingArea = new DrawingArea(m_host, m_control);
