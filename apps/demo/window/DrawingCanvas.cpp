@@ -166,10 +166,10 @@ std::optional<int64_t> DrawingCanvas::placementUnder(QPoint viewPoint) const {
 }
 
 bool DrawingCanvas::event(QEvent* event) {
-    // Tab belongs to the drawing (the next symbol), not to the focus chain.
+    // Tab on a selected symbol belongs to the drawing (the next symbol), not to the focus chain.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && selectedPlacement()) {
             keyPressEvent(key);
             return true;
         }

@@ -370,6 +370,45 @@ TEST_F(DrawingCanvasTest, AFailingWriteDuringTheDropIsReportedOnceAndTheCanvasKe
     EXPECT_EQ(canvas.placements().size(), 1u);
 }
 
+TEST_F(DrawingCanvasTest, FailingWritesOnTabAndOnTheConnectorsLastClickAreReportedOnceEach) {
+    DrawingCanvas& canvas = openDrawing(session, PpidUtilities);
+    ASSERT_TRUE(dragOntoCanvas(session, {"P-101", "V-201"}, canvas, QPoint(100, 100)));
+    const int64_t pump = placementOf(canvas, 101)->id;
+    const int64_t drum = placementOf(canvas, 105)->id;
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(database().path().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other,
+                           "CREATE TRIGGER refuse_update BEFORE UPDATE ON placements "
+                           "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END;"
+                           "CREATE TRIGGER refuse_insert BEFORE INSERT ON placements "
+                           "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    {
+        kv380::test::ReporterScope reports;
+        canvas.itemOf(pump)->setSelected(true);
+        pressTab(canvas);
+        auto& tool = area().connectors();
+        tool.start({.symbol = session.host().symbolRoot() + "\\Lines\\Process Line.sym", .objectId = 201});
+        qt::test::click(*canvas.viewport(), canvas.viewPointOf(drum));
+        qt::test::click(*canvas.viewport(), canvas.viewPointOf(pump));
+        EXPECT_THAT(reports->procedures(),
+                    ElementsAre("DrawingCanvas::keyPressEvent", "DrawingCanvas::mousePressEvent"));
+    }
+    EXPECT_THAT(symbolsOn(PpidUtilities),
+                ElementsAre("Blocks\\Pumps\\CentrifugalBlock.sym", "Blocks\\Vessels\\DrumBlock.sym"));
+
+    ASSERT_EQ(sqlite3_exec(other, "DROP TRIGGER refuse_update; DROP TRIGGER refuse_insert", nullptr, nullptr,
+                           nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    canvas.scene()->clearSelection();
+    canvas.itemOf(pump)->setSelected(true);
+    pressTab(canvas);
+    EXPECT_THAT(symbolsOn(PpidUtilities),
+                ElementsAre("Blocks\\Pumps\\PumpSkid.sym", "Blocks\\Vessels\\DrumBlock.sym"));
+}
+
 TEST_F(DrawingCanvasTest, TheDrawingScreenshotShowsTheDroppedSymbolsAndTheConnector) {
     const QString file = QString::fromStdString(data / "drawing.png");
     ASSERT_TRUE(takeDrawingScreenshot(session, file));
