@@ -11,6 +11,7 @@
 #include "qt/SlotGuard.h"
 #include "window/DrawingCanvas.h"
 
+#include <QPainter>
 #include <QPointer>
 #include <QTimer>
 
@@ -131,6 +132,17 @@ void DrawingArea::closeDrawing(int index) {
             document->Close(false);
         }
     });
+}
+
+void DrawingArea::paintEvent(QPaintEvent* event) {
+    QTabWidget::paintEvent(event);
+    if (count() == 0) {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("Double-click a drawing in the list to open it, then drag objects from the "
+                            "Stockpile onto it"));
+    }
 }
 
 void DrawingArea::reloadAll() {

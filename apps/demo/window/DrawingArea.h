@@ -48,6 +48,10 @@ public:
     PlacementEditor& editor() const { return *m_editor; }
     ConnectorTool& connectors() const { return *m_connectors; }
 
+protected:
+    // With no drawing open, the area says how to open one.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void bringForward(int64_t diagramId);
 
