@@ -3,6 +3,7 @@
 //   kv380_demo                      a window (needs a display)
 //   kv380_demo --screenshot FILE    renders the window offscreen once a view's objects show, writes a PNG
 //   kv380_demo --screenshot FILE --menu   the same with an object's context menu open
+//   kv380_demo --screenshot FILE --drawing   the same after objects were dropped on a drawing and joined
 //   kv380_demo --reset              starts again from the sample workspace (deletes the user's copy)
 #include "model/DemoPaths.h"
 #include "model/db/WorkspaceCreation.h"
@@ -22,6 +23,7 @@ namespace {
 struct Arguments {
     std::string screenshot{};
     bool menu = false;
+    bool drawing = false;
     bool reset = false;
     bool valid = true;
 };
@@ -33,6 +35,8 @@ Arguments parse(int argc, char** argv) {
             arguments.screenshot = argv[++i];
         } else if (std::strcmp(argv[i], "--menu") == 0) {
             arguments.menu = true;
+        } else if (std::strcmp(argv[i], "--drawing") == 0) {
+            arguments.drawing = true;
         } else if (std::strcmp(argv[i], "--reset") == 0) {
             arguments.reset = true;
         } else {
@@ -46,8 +50,9 @@ Arguments parse(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const Arguments arguments = parse(argc, argv);
-    if (!arguments.valid || (arguments.menu && arguments.screenshot.empty())) {
-        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu]]\n", argv[0]);
+    if (!arguments.valid || ((arguments.menu || arguments.drawing) && arguments.screenshot.empty()) ||
+        (arguments.menu && arguments.drawing)) {
+        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu | --drawing]]\n", argv[0]);
         return 2;
     }
     if (!arguments.screenshot.empty()) {
@@ -63,8 +68,9 @@ int main(int argc, char** argv) {
         session.start();
         if (!arguments.screenshot.empty()) {
             const QString file = QString::fromStdString(arguments.screenshot);
-            const bool taken = arguments.menu ? kv380::demo::takeMenuScreenshot(session, file)
-                                              : kv380::demo::takeScreenshot(session, file);
+            const bool taken = arguments.menu      ? kv380::demo::takeMenuScreenshot(session, file)
+                               : arguments.drawing ? kv380::demo::takeDrawingScreenshot(session, file)
+                                                   : kv380::demo::takeScreenshot(session, file);
             return taken ? 0 : 1;
         }
         return application.exec();

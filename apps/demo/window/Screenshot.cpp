@@ -1,12 +1,17 @@
 #include "window/Screenshot.h"
 
 #include "control/_ctlStockpile.h"
+#include "model/DemoHost.h"
+#include "model/db/WorkspaceDatabase.h"
+#include "platform/AutomationError.h"
 #include "platform/ui/RWListView.h"
 #include "platform/ui/TabStrip.h"
 #include "platform/ui/UserControl.h"
 #include "qt/FormView.h"
+#include "window/CanvasScript.h"
 #include "window/DemoSession.h"
 #include "window/DemoWindow.h"
+#include "window/DrawingCanvas.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -23,7 +28,11 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace kv380::demo {
 
@@ -154,6 +163,58 @@ bool takeMenuScreenshot(DemoSession& session, const QString& file, std::chrono::
         return false;
     }
     return save(picture, file);
+}
+
+bool takeDrawingScreenshot(DemoSession& session, const QString& file, std::chrono::milliseconds limit) {
+    QElapsedTimer clock;
+    clock.start();
+    if (!showFirstView(session.control(), clock, limit)) {
+        return false;
+    }
+    try {
+        std::optional<int64_t> pfd;
+        for (const auto& diagram : session.host().database().diagrams()) {
+            if (!pfd && diagram.diagramClass == "PFD") {
+                pfd = diagram.id;
+            }
+        }
+        if (!pfd) {
+            std::fprintf(stderr, "screenshot: the workspace has no PFD drawing\n");
+            return false;
+        }
+        DrawingCanvas& canvas = openDrawing(session, *pfd);
+        QCoreApplication::processEvents();
+        // The drum on the left, the pumps to its right, one above the other.
+        const std::vector<std::pair<std::string, QPoint>> drops{
+            {"V-201", QPoint(110, 90)}, {"P-101", QPoint(360, 90)}, {"P-102", QPoint(360, 220)}};
+        for (const auto& [name, at] : drops) {
+            if (!dragOntoCanvas(session, {name}, canvas, at)) {
+                std::fprintf(stderr, "screenshot: the drawing did not take %s\n", name.c_str());
+                return false;
+            }
+        }
+        std::optional<int64_t> drum;
+        std::optional<int64_t> pump;
+        for (const auto& placement : canvas.placements()) {
+            if (placement.objectId == 105 && !drum) {
+                drum = placement.id;
+            } else if (placement.objectId == 101 && !pump) {
+                pump = placement.id;
+            }
+        }
+        if (!drum || !pump) {
+            std::fprintf(stderr, "screenshot: the drum and the pump were not placed\n");
+            return false;
+        }
+        drawConnector(session, "L-1001", canvas, *drum, *pump);
+    } catch (const AutomationError& e) {
+        std::fprintf(stderr, "screenshot: %s\n", e.description().c_str());
+        return false;
+    }
+    QElapsedTimer settle;
+    settle.start();
+    runUntil([&] { return settle.elapsed() > 300; }, clock, limit + std::chrono::seconds(1));
+    return save(session.window().grab(), file);
 }
 
 } // namespace kv380::demo

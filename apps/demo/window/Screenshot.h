@@ -20,4 +20,9 @@ bool takeScreenshot(DemoSession& session, const QString& file,
 bool takeMenuScreenshot(DemoSession& session, const QString& file,
                         std::chrono::milliseconds limit = std::chrono::seconds(20));
 
+// The same after a drawing's work: the first PFD drawing opened, a drum and two pumps dragged onto it from
+// the list, and the line from the drum to the first pump drawn with the connector tool.
+bool takeDrawingScreenshot(DemoSession& session, const QString& file,
+                           std::chrono::milliseconds limit = std::chrono::seconds(20));
+
 } // namespace kv380::demo
