@@ -5,6 +5,7 @@
 #include "host/ctlSymbolLibrary.h"
 #include "platform/fs/Folder.h"
 #include "platform/ui/MousePointer.h"
+#include "stockpile/EntryFeedback.h"
 #include "stockpile/ListFilter.h"
 #include "stockpile/ReportError.h"
 #include "symbols/FileSystemUtilities.h"
@@ -109,8 +110,12 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
     }
 
     // A malformed filter is reported once for the fill, not once for every object, and lists nothing.
-    const ListFilter filter(m_design.txtFilterBy.Text()); // compiled once for the fill
+    const std::string filterText = m_design.txtFilterBy.Text();
+    const ListFilter filter(filterText); // compiled once for the fill
     bool filterRefused = false;
+    // What the list's status line says: how many of the view's objects passed the filter.
+    int32_t total = 0;
+    int32_t matched = 0;
     const auto inFilter = [&](const std::string& name) {
         bool passes = false;
         if (!filterRefused && !trap("InFilter", [&] { passes = filter.passes(name); })) {
@@ -123,6 +128,7 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
     passOver([&] {
         const auto objects = view.PresentedObjects();
         const int32_t count = deref(objects).Count();
+        total = count;
         passOver([&] { list->reserve(count); });
         for (int32_t i = 1; i <= count; ++i) {
             passOver([&] {
@@ -131,6 +137,7 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
                 if (!inFilter(key)) {
                     return;
                 }
+                ++matched;
                 const std::string symbol = object->Symbol();
                 const std::string type = object->ObjectType();
                 if (symbol.empty() || type == "Node" || type == "PipeNode") {
@@ -148,6 +155,11 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
                 }
             });
         }
+    });
+
+    passOver([&] {
+        list->setStatusText(matchCountText(matched, total));
+        list->setEmptyText(emptyListText(filterText, matched));
     });
 
     // The view's own display choices, kept per view key.
