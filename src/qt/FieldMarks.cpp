@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QVariant>
 #include <QWidget>
 
 namespace kv380::qt {
@@ -16,12 +17,16 @@ QColor errorTint() {
 void showErrorMark(QWidget& widget, const ui::Control& control) {
     const bool marked = !control.ErrorMark().empty();
     widget.setToolTip(toQt(marked ? control.ErrorMark() : control.ToolTipText()));
-    QPalette palette = widget.palette();
-    const QColor base = marked ? errorTint() : QApplication::palette(&widget).color(QPalette::Base);
-    if (palette.color(QPalette::Base) != base) {
-        palette.setColor(QPalette::Base, base);
-        widget.setPalette(palette);
+    // The colours are touched only when the mark comes or goes, so a widget's own palette is left alone.
+    constexpr const char* kMarked = "kv380ErrorMark";
+    if (widget.property(kMarked).toBool() == marked) {
+        return;
     }
+    widget.setProperty(kMarked, marked);
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base,
+                     marked ? errorTint() : QApplication::palette(&widget).color(QPalette::Base));
+    widget.setPalette(palette);
 }
 
 void showAccessibleTexts(QWidget& widget, const ui::Control& control) {

@@ -13,7 +13,8 @@ namespace kv380 {
 // A count with its thousands grouped by commas: 1204 -> "1,204".
 std::string groupedCount(int64_t count);
 
-// The status line of a view's list: how many of the view's objects passed the filter, "23 of 1,204".
+// The status line of a view's list: how many objects it lists of those it would list without the filter,
+// "23 of 1,204".
 std::string matchCountText(int32_t matched, int32_t total);
 
 // The message in place of an empty list: "No object matches P-1[" when the (trimmed) filter is not empty and

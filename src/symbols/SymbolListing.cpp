@@ -113,9 +113,8 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
     const std::string filterText = m_design.txtFilterBy.Text();
     const ListFilter filter(filterText); // compiled once for the fill
     bool filterRefused = false;
-    // What the list's status line says: how many of the view's objects passed the filter.
-    int32_t total = 0;
-    int32_t matched = 0;
+    // The list's status line: the objects listed, of those the view would list without the filter.
+    int32_t listable = 0;
     const auto inFilter = [&](const std::string& name) {
         bool passes = false;
         if (!filterRefused && !trap("InFilter", [&] { passes = filter.passes(name); })) {
@@ -128,19 +127,19 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
     passOver([&] {
         const auto objects = view.PresentedObjects();
         const int32_t count = deref(objects).Count();
-        total = count;
         passOver([&] { list->reserve(count); });
         for (int32_t i = 1; i <= count; ++i) {
             passOver([&] {
                 const auto object = objects->Item(i);
                 const std::string key = deref(object).ObjectKey();
-                if (!inFilter(key)) {
-                    return;
-                }
-                ++matched;
+                const bool passes = inFilter(key);
                 const std::string symbol = object->Symbol();
                 const std::string type = object->ObjectType();
                 if (symbol.empty() || type == "Node" || type == "PipeNode") {
+                    return;
+                }
+                ++listable;
+                if (!passes) {
                     return;
                 }
                 passOver([&] { list->addItem(listItemKey(symbol, object->ObjectId()), key, {}, object); });
@@ -158,8 +157,8 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
     });
 
     passOver([&] {
-        list->setStatusText(matchCountText(matched, total));
-        list->setEmptyText(emptyListText(filterText, matched));
+        list->setStatusText(matchCountText(list->itemCount(), listable));
+        list->setEmptyText(emptyListText(filterText, list->itemCount()));
     });
 
     // The view's own display choices, kept per view key.

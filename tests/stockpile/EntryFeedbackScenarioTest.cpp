@@ -19,19 +19,19 @@ FakeHost::Builder pumpsAndVessels() {
         .symbolFile("A.sym");
 }
 
-TEST(MatchCount, TheListSaysHowManyOfTheViewsObjectsPassedTheFilter) {
+TEST(MatchCount, TheListSaysHowManyObjectsItShowsOfThoseItWouldShowWithoutTheFilter) {
     StockpileHarness h(pumpsAndVessels());
     h.attachAndOpen();
     h.selectTab(2);
-    EXPECT_EQ(h.list(1).StatusText(), "4 of 4");
+    // The node is never listed, with or without a filter: it is not counted.
+    EXPECT_EQ(h.list(1).StatusText(), "3 of 3");
     EXPECT_EQ(h.list(1).EmptyText(), "");
 
     h.selectTab(1);
     h.control->txtFilterBy.setText("P-1");
     h.selectTab(2);
-    // The node passes the filter but is never listed: the count is of the view's objects.
     EXPECT_EQ(h.list(1).itemCount(), 2);
-    EXPECT_EQ(h.list(1).StatusText(), "3 of 4");
+    EXPECT_EQ(h.list(1).StatusText(), "2 of 3");
     EXPECT_EQ(h.list(1).EmptyText(), "");
     EXPECT_EQ(h.reporter->count(), 0u);
 }
@@ -42,7 +42,7 @@ TEST(MatchCount, AFilterThatLeavesNothingSaysSoInTheList) {
     h.control->txtFilterBy.setText(" X ");
     h.selectTab(2);
     EXPECT_EQ(h.list(1).itemCount(), 0);
-    EXPECT_EQ(h.list(1).StatusText(), "0 of 4");
+    EXPECT_EQ(h.list(1).StatusText(), "0 of 3");
     EXPECT_EQ(h.list(1).EmptyText(), "No object matches X");
 
     // A view without objects and without a filter needs no explanation.

@@ -165,6 +165,19 @@ TEST(Keyboard, APlacementTheHostRefusesIsReportedOnceAndTheNextOneWorks) {
     EXPECT_EQ(h.control->TabStrip.selectedTab(), 3);
 }
 
+TEST(Keyboard, ATabSwitchWhoseReloadFailsIsReportedOnceAndTheNextSwitchListsTheView) {
+    KeyboardPanel h;
+    h.selectTab(2);
+    h.host.failOn("Workspace.Status");
+    EXPECT_TRUE(h.press(key::PageDown, key::CtrlMask));
+    EXPECT_EQ(h.reporter->procedures(), std::vector<std::string>{"TabStrip_Click"});
+    EXPECT_EQ(h.control->TabStrip.selectedTab(), 3);
+    EXPECT_TRUE(h.press(key::PageUp, key::CtrlMask));
+    EXPECT_TRUE(h.press(key::PageDown, key::CtrlMask));
+    EXPECT_EQ(h.list(2).itemCount(), 1);
+    EXPECT_EQ(h.reporter->count(), 1u);
+}
+
 TEST(Keyboard, EnterOnAnObjectWithoutAHookDoesNothing) {
     KeyboardPanel h;
     h.selectTab(2);
