@@ -6,6 +6,7 @@
 #include "platform/ui/UserControl.h"
 #include "qt/ControlView.h"
 #include "qt/ControlViewFactory.h"
+#include "qt/FieldMarks.h"
 #include "qt/KeyboardShortcuts.h"
 #include "qt/Pictures.h"
 #include "qt/SlotGuard.h"
@@ -291,6 +292,9 @@ void FormView::mirrorTopLevel(ui::Property what) {
         break;
     case ui::Property::Enabled:
         setEnabled(m_topLevel->Enabled());
+        break;
+    case ui::Property::Accessible:
+        showAccessibleTexts(*this, *m_topLevel);
         break;
     case ui::Property::Caption:
         if (form != nullptr) {

@@ -197,6 +197,7 @@ TEST_F(PanelOnScreen, EveryControlOnScreenHasAnAccessibleNameAndDescription) {
         ++checked;
     }
     EXPECT_GE(checked, 22);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name), "Stockpile");
     QAccessibleInterface* filter = QAccessible::queryAccessibleInterface(&edit(h.control->txtFilterBy));
     EXPECT_EQ(filter->text(QAccessible::Name), "Filter by");
 }
