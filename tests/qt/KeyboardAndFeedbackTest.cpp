@@ -5,20 +5,25 @@
 #include "qt/FieldMarks.h"
 #include "qt/FormView.h"
 #include "qt/ListStatus.h"
+#include "qt/Pictures.h"
 #include "qt/QtDesktop.h"
 #include "support/StockpileHarness.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -200,6 +205,26 @@ TEST_F(PanelOnScreen, EveryControlOnScreenHasAnAccessibleNameAndDescription) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name), "Stockpile");
     QAccessibleInterface* filter = QAccessible::queryAccessibleInterface(&edit(h.control->txtFilterBy));
     EXPECT_EQ(filter->text(QAccessible::Name), "Filter by");
+}
+
+TEST_F(PanelOnScreen, SymbolPreviewsAreDrawnForTheScreensPixels) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("Pump.sym");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
+               "<circle cx='5' cy='5' r='4' fill='black'/></svg>");
+    file.close();
+    const QIcon icon = pictureIcon(path.toStdString(), nullptr);
+    ASSERT_FALSE(icon.isNull());
+    // The drawing itself has as many pixels as the screen shows: not a 64-pixel picture blown up.
+    const qreal ratio = window.devicePixelRatio();
+    const int pixels = static_cast<int>(std::ceil(64 * ratio));
+    ASSERT_FALSE(icon.availableSizes().isEmpty());
+    EXPECT_EQ(icon.availableSizes().front(), QSize(pixels, pixels));
+    const QPixmap preview = icon.pixmap(QSize(64, 64), ratio);
+    EXPECT_EQ(preview.width(), pixels);
 }
 
 // Run once as it stands and once at 2.5 times the scale (QT_SCALE_FACTOR, see tests/CMakeLists.txt).
