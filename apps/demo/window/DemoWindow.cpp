@@ -4,6 +4,7 @@
 #include "model/DemoHost.h"
 #include "model/db/WorkspaceDatabase.h"
 #include "model/drawing/DrawingApplication.h"
+#include "model/drawing/PlaceObject.h"
 #include "model/library/SymbolLibrary.h"
 #include "model/services/OutsideServices.h"
 #include "model/workspace/DwgApp.h"
@@ -85,6 +86,7 @@ DemoWindow::~DemoWindow() {
     m_host.application()->documents()->onActivated = nullptr;
     m_host.services()->onShowDatasheet = nullptr;
     m_host.services()->onDeleted = nullptr;
+    m_control.setPlaceObjectHook(nullptr);
     m_host.stockpileBar()->setSurface(nullptr);
     m_host.symbolLibraryBar()->setSurface(nullptr);
     m_stockpileView->detach();
@@ -113,6 +115,9 @@ void DemoWindow::buildDocks() {
     m_stockpileDock = new QDockWidget(StockpileBarTitle, this);
     m_stockpileDock->setObjectName("StockpileDock");
     m_stockpileView = new qt::FormView(m_control.UserControl(), m_stockpileDock);
+    // The dock never makes the panel smaller than its layout needs (the host's sizing call keeps the same
+    // minimum, in device-independent pixels, so on dense screens as well).
+    m_stockpileView->setMinimumSize(240, 100);
     m_stockpileDock->setWidget(m_stockpileView);
     addDockWidget(Qt::BottomDockWidgetArea, m_stockpileDock);
 
@@ -177,6 +182,12 @@ void DemoWindow::connectHost() {
         // Their placements went with them.
         m_drawingArea->reloadAll();
     };
+    // Enter on an object in the stock pile: the object goes on the active drawing, at its view's centre.
+    // What fails (no drawing active, a missing symbol file) goes back to the control, which reports it.
+    m_control.setPlaceObjectHook([this](const std::shared_ptr<IKVPresentedObject>& object) {
+        const std::string placed = placeOnActiveDrawing(*m_host.application(), deref(object));
+        statusBar()->showMessage(QString::fromStdString(placed));
+    });
 }
 
 void DemoWindow::activateDiagram(int64_t diagramId) {

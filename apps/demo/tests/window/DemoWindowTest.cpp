@@ -6,6 +6,7 @@
 #include "model/db/WorkspaceDatabase.h"
 #include "model/drawing/DialogBar.h"
 #include "model/drawing/DrawingApplication.h"
+#include "model/drawing/PlaceObject.h"
 #include "qt/FormView.h"
 #include "qt/FormWindow.h"
 #include "qt/QtTestApp.h"
@@ -228,6 +229,33 @@ TEST_F(DemoWindowTest, FindOnDrawingsFromTheContextMenuHighlightsTheDrawingsThat
     const auto selected = session.window().drawings()->selectedItems();
     ASSERT_EQ(selected.size(), 1);
     EXPECT_TRUE(selected[0]->text().startsWith("PFD-100 Feed"));
+}
+
+TEST_F(DemoWindowTest, EnterOnAnObjectPlacesItOnTheActiveDrawing) {
+    showTab(1);
+    QAbstractItemView* list = listWidget(1);
+    const int row = rowOf(1, "P-101");
+    ASSERT_GE(row, 0);
+    qt::test::click(*list->viewport(), list->visualRect(list->model()->index(row, 0)).center());
+    list->setFocus();
+    const auto pressEnter = [&] {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(list, &enter);
+    };
+    // No drawing is active yet: the control reports what the host said, and goes on.
+    pressEnter();
+    EXPECT_TRUE(session.window().statusBar()->currentMessage().contains("No drawing is active"))
+        << session.window().statusBar()->currentMessage().toStdString();
+
+    const auto diagrams = session.host().database().diagrams();
+    ASSERT_FALSE(diagrams.empty());
+    const auto drawing = session.host().openDiagram(diagrams.front().id);
+    pressEnter();
+    const auto sheet = drawing->existingSheet(PlacementSheet);
+    ASSERT_NE(sheet, nullptr);
+    ASSERT_EQ(sheet->placements().size(), 1u);
+    EXPECT_EQ(session.window().statusBar()->currentMessage().toStdString(),
+              "Placed P-101 on " + drawing->name());
 }
 
 TEST_F(DemoWindowTest, DatasheetsFromTheContextMenuOpenAWindowOfTheObjectByEitherRoute) {
