@@ -4,7 +4,6 @@
 #include "model/DemoHost.h"
 #include "model/db/WorkspaceDatabase.h"
 #include "model/drawing/DrawingApplication.h"
-#include "model/drawing/PlaceObject.h"
 #include "model/library/SymbolLibrary.h"
 #include "model/services/OutsideServices.h"
 #include "model/workspace/DwgApp.h"
@@ -182,11 +181,11 @@ void DemoWindow::connectHost() {
         // Their placements went with them.
         m_drawingArea->reloadAll();
     };
-    // Enter on an object in the stock pile: the object goes on the active drawing, at its view's centre.
-    // What fails (no drawing active, a missing symbol file) goes back to the control, which reports it.
+    // Enter on an object in the stock pile: the object goes on the active drawing, at its view's centre,
+    // with the symbol a drop would give it. What fails (no drawing active, the workspace refusing the write)
+    // goes back to the control, which reports it.
     m_control.setPlaceObjectHook([this](const std::shared_ptr<IKVPresentedObject>& object) {
-        const std::string placed = placeOnActiveDrawing(*m_host.application(), deref(object));
-        statusBar()->showMessage(QString::fromStdString(placed));
+        m_drawingArea->placeOnActiveDrawing(deref(object).ObjectId(), object->ObjectKey());
     });
 }
 

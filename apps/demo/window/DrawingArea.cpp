@@ -8,6 +8,7 @@
 #include "model/drawing/DrawingApplication.h"
 #include "model/drawing/FindOnDrawings.h"
 #include "model/drawing/PlacementEditor.h"
+#include "platform/AutomationError.h"
 #include "qt/SlotGuard.h"
 #include "window/DrawingCanvas.h"
 
@@ -71,6 +72,19 @@ DrawingCanvas* DrawingArea::showDrawing(const Document& document) {
     setCurrentWidget(canvas);
     m_following = false;
     return canvas;
+}
+
+void DrawingArea::placeOnActiveDrawing(const std::string& objectId, const std::string& tag) {
+    const auto active = m_host.application()->documents()->active();
+    DrawingCanvas* canvas = active ? showDrawing(*active) : nullptr;
+    if (canvas == nullptr) {
+        throw AutomationError(err::ObjectNotSet, DrawingErrorSource,
+                              "No drawing is active: double-click a drawing to place " + tag + " on it");
+    }
+    const QPointF centre = canvas->mapToScene(canvas->viewport()->rect().center());
+    m_editor->placeObjects(*active->diagramId(), {{objectId, tag}},
+                           {static_cast<int32_t>(centre.x()), static_cast<int32_t>(centre.y())});
+    canvas->reload();
 }
 
 void DrawingArea::showFound(const FoundOnDrawings& found) {

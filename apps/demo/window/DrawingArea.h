@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace kv380 {
 class _ctlStockpile;
@@ -39,6 +40,10 @@ public:
     // drawing it is placed on (else the first it belongs to) is opened and made active. The drawing comes
     // forward once the event loop runs again, after the command that found it has ended.
     void showFound(const FoundOnDrawings& found);
+    // Places an object of the stock pile on the active drawing, at the centre of its canvas's view, as the
+    // stock pile asks when the user presses Enter on it: the same symbol a drop there would give. Without an
+    // active workspace drawing it is error 91, which goes back to the stock pile to report.
+    void placeOnActiveDrawing(const std::string& objectId, const std::string& tag);
     // Shows every canvas as the workspace holds it now (objects were deleted).
     void reloadAll();
     // Closes the drawing of a tab (its close button): the tab goes, the drawing closes, and the drawing

@@ -16,13 +16,8 @@ namespace kv380::demo {
 
 namespace {
 
-struct Dragged {
-    std::string id;
-    std::string tag;
-};
-
-std::vector<Dragged> draggedObjects(_ctlStockpile& stockpile) {
-    std::vector<Dragged> objects;
+std::vector<PlacementEditor::Object> draggedObjects(_ctlStockpile& stockpile) {
+    std::vector<PlacementEditor::Object> objects;
     const auto collection = stockpile.DragDropObject();
     for (int32_t i = 1; collection && i <= collection->Count(); ++i) {
         if (auto object = std::dynamic_pointer_cast<IKVPresentedObject>(collection->Item(i))) {
@@ -62,16 +57,21 @@ std::string PlacementEditor::symbolFile(const PlacementRow& placement) const {
 }
 
 std::vector<PlacementRow> PlacementEditor::placeDraggedObjects(int64_t diagramId, DrawingPoint at) {
+    const std::vector<Object> dragged = draggedObjects(m_stockpile);
+    if (dragged.empty()) {
+        m_host.application()->setStatusBar("Nothing to place: no objects are being dragged");
+        return {};
+    }
+    return placeObjects(diagramId, dragged, at);
+}
+
+std::vector<PlacementRow> PlacementEditor::placeObjects(int64_t diagramId, const std::vector<Object>& objects,
+                                                        DrawingPoint at) {
     WorkspaceDatabase& database = m_host.database();
     const auto diagram = database.diagram(diagramId);
     if (!diagram) {
         throw AutomationError(err::InvalidProcedureCall, DrawingErrorSource,
                               "The workspace has no drawing " + std::to_string(diagramId));
-    }
-    const std::vector<Dragged> dragged = draggedObjects(m_stockpile);
-    if (dragged.empty()) {
-        m_host.application()->setStatusBar("Nothing to place: no objects are being dragged");
-        return {};
     }
     // The stock pile answers for the diagram class of the list it shows; a drawing of another class is a
     // conversion, which takes the mapped symbols.
@@ -87,7 +87,7 @@ std::vector<PlacementRow> PlacementEditor::placeDraggedObjects(int64_t diagramId
     std::vector<std::string> placedTags;
     std::vector<std::string> ownSymbolTags;
     std::vector<std::string> skippedTags;
-    for (const Dragged& object : dragged) {
+    for (const Object& object : objects) {
         std::string symbol;
         bool ownSymbol = sameClass;
         if (!sameClass) {

@@ -22,6 +22,12 @@ class DemoHost;
 // workspace. The status bar tells the user what happened.
 class PlacementEditor {
 public:
+    // An object of the stock pile to place: its identifier and its tag.
+    struct Object {
+        std::string id;
+        std::string tag;
+    };
+
     PlacementEditor(DemoHost& host, _ctlStockpile& stockpile) : m_host(host), m_stockpile(stockpile) {}
 
     // Places the objects the stock pile is dragging out onto a workspace drawing: the first at `at`, the
@@ -32,6 +38,8 @@ public:
     // is error 5. A failure (a question to the stock pile, the workspace refusing a write) ends the drop and
     // reaches the caller, so that one drop gives one report; what was placed before it stays placed.
     std::vector<PlacementRow> placeDraggedObjects(int64_t diagramId, DrawingPoint at);
+    // The same for objects named otherwise (the stock pile's request to place its selected object).
+    std::vector<PlacementRow> placeObjects(int64_t diagramId, const std::vector<Object>& objects, DrawingPoint at);
 
     // Draws a placed symbol with the next symbol the stock pile offers for its object on its drawing (which
     // becomes the active drawing first, as the stock pile answers for the active one). Nothing changes when

@@ -6,7 +6,6 @@
 #include "model/db/WorkspaceDatabase.h"
 #include "model/drawing/DialogBar.h"
 #include "model/drawing/DrawingApplication.h"
-#include "model/drawing/PlaceObject.h"
 #include "qt/FormView.h"
 #include "qt/FormWindow.h"
 #include "qt/QtTestApp.h"
@@ -247,13 +246,21 @@ TEST_F(DemoWindowTest, EnterOnAnObjectPlacesItOnTheActiveDrawing) {
     EXPECT_TRUE(session.window().statusBar()->currentMessage().contains("No drawing is active"))
         << session.window().statusBar()->currentMessage().toStdString();
 
+    // With a drawing of the list's class active, P-101 goes on its canvas with its own symbol, and the
+    // placement is kept in the workspace.
     const auto diagrams = session.host().database().diagrams();
-    ASSERT_FALSE(diagrams.empty());
-    const auto drawing = session.host().openDiagram(diagrams.front().id);
+    const auto pfd = std::find_if(diagrams.begin(), diagrams.end(),
+                                  [&](const auto& d) { return d.diagramClass == control().GetDiagramClass(); });
+    ASSERT_NE(pfd, diagrams.end());
+    const auto drawing = session.host().openDiagram(pfd->id);
+    const auto before = session.host().database().placements().ofDiagram(pfd->id).size();
     pressEnter();
-    const auto sheet = drawing->existingSheet(PlacementSheet);
-    ASSERT_NE(sheet, nullptr);
-    ASSERT_EQ(sheet->placements().size(), 1u);
+    const auto placements = session.host().database().placements().ofDiagram(pfd->id);
+    ASSERT_EQ(placements.size(), before + 1);
+    const auto placed = session.host().database().object(placements.back().objectId);
+    ASSERT_TRUE(placed);
+    EXPECT_EQ(placed->tag, "P-101");
+    EXPECT_FALSE(placements.back().symbol.empty());
     EXPECT_EQ(session.window().statusBar()->currentMessage().toStdString(),
               "Placed P-101 on " + drawing->name());
 }
