@@ -7,12 +7,15 @@
 #include "model/library/SymbolLibrary.h"
 #include "model/services/OutsideServices.h"
 #include "model/workspace/DwgApp.h"
+#include "model/workspace/Workspace.h"
 #include "platform/registry/RegistryApi.h"
 #include "platform/ui/UserControl.h"
 #include "qt/FormView.h"
 #include "qt/SlotGuard.h"
 #include "window/DatasheetWindow.h"
 #include "window/DockBarSurface.h"
+#include "window/StatusMessages.h"
+#include "window/SymbolIconSource.h"
 #include "window/SymbolLibraryPanel.h"
 
 #include <QCloseEvent>
@@ -67,13 +70,15 @@ void chooseDatasheetEditor(bool workspaceEditor) {
 } // namespace
 
 DemoWindow::DemoWindow(DemoHost& host, _ctlStockpile& control, QWidget* parent)
-    : QMainWindow(parent), m_host(host), m_control(control) {
+    : QMainWindow(parent), m_host(host), m_control(control),
+      m_messages(new StatusMessages(*statusBar(), this)),
+      m_opening(std::make_unique<WorkspaceOpening>(host.workspace()->events(), *m_messages)) {
     setWindowTitle("KV380 Stock Pile - demo drawing application");
     buildDrawings();
     buildDocks();
     buildMenus();
     connectHost();
-    statusBar()->showMessage("Opening the workspace...");
+    m_opening->started();
 }
 
 DemoWindow::~DemoWindow() {
@@ -105,6 +110,7 @@ void DemoWindow::buildDocks() {
     m_stockpileDock = new QDockWidget(StockpileBarTitle, this);
     m_stockpileDock->setObjectName("StockpileDock");
     m_stockpileView = new qt::FormView(m_control.UserControl(), m_stockpileDock);
+    m_stockpileView->setItemIconSource(std::make_shared<SymbolIconSource>());
     m_stockpileDock->setWidget(m_stockpileView);
     addDockWidget(Qt::BottomDockWidgetArea, m_stockpileDock);
 
@@ -123,7 +129,10 @@ void DemoWindow::buildDocks() {
 
 void DemoWindow::buildMenus() {
     QMenu* workspace = menuBar()->addMenu("&Workspace");
-    workspace->addAction("&Open", this, [this] { m_host.openWorkspaceLater(); });
+    workspace->addAction("&Open", this, [this] {
+        m_opening->started();
+        m_host.openWorkspaceLater();
+    });
     workspace->addAction("&Close", this, [this] { m_host.closeWorkspaceLater(); });
     workspace->addSeparator();
     workspace->addAction("E&xit", this, &QWidget::close);
@@ -142,7 +151,7 @@ void DemoWindow::buildMenus() {
 void DemoWindow::connectHost() {
     auto& application = *m_host.application();
     application.onStatusText = [this](const std::string& text) {
-        statusBar()->showMessage(QString::fromStdString(text));
+        m_messages->report(QString::fromStdString(text));
     };
     application.documents()->onActivated = [this](const std::shared_ptr<Document>& drawing) {
         markActiveDrawing();
@@ -161,7 +170,7 @@ void DemoWindow::connectHost() {
         window->raise();
     };
     m_host.services()->onDeleted = [this](const std::vector<int64_t>& ids) {
-        statusBar()->showMessage(QString("Deleted %1 object(s) from the workspace").arg(ids.size()));
+        m_messages->report(QString("Deleted %1 object(s) from the workspace").arg(ids.size()));
     };
 }
 
@@ -192,7 +201,7 @@ void DemoWindow::highlightDrawings(const std::vector<int64_t>& diagrams) {
 }
 
 void DemoWindow::showReport(const ErrorReportEntry& report) {
-    statusBar()->showMessage(QString::fromStdString(reportLine(report)));
+    m_messages->report(QString::fromStdString(reportLine(report)));
 }
 
 void DemoWindow::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -21,6 +22,8 @@ class FormView;
 namespace kv380::demo {
 
 class DemoHost;
+class StatusMessages;
+class WorkspaceOpening;
 
 // The main window playing the drawing application: the workspace's drawings in the middle, the
 // "Stockpile" dock hosting the stock pile control and the "Symbol Library" dock, a status bar for the
@@ -34,8 +37,9 @@ public:
     QDockWidget* stockpileDock() const { return m_stockpileDock; }
     QDockWidget* symbolLibraryDock() const { return m_libraryDock; }
     qt::FormView* stockpileView() const { return m_stockpileView; }
-    // Shows an error report in the status bar.
+    // Shows an error report in the status bar, for a while.
     void showReport(const ErrorReportEntry& report);
+    StatusMessages& statusMessages() const { return *m_messages; }
     // The list of the workspace's drawings.
     QListWidget* drawings() const { return m_drawings; }
     // Selects the drawings of those diagrams in the list (what Find on Drawings found).
@@ -59,6 +63,8 @@ private:
     QDockWidget* m_stockpileDock{nullptr};
     QDockWidget* m_libraryDock{nullptr};
     QListWidget* m_drawings{nullptr};
+    StatusMessages* m_messages{nullptr};
+    std::unique_ptr<WorkspaceOpening> m_opening;
 };
 
 } // namespace kv380::demo
