@@ -3,6 +3,7 @@
 //   kv380_demo                      a window (needs a display)
 //   kv380_demo --screenshot FILE    renders the window offscreen once a view's objects show, writes a PNG
 //   kv380_demo --screenshot FILE --menu   the same with an object's context menu open
+//   kv380_demo --screenshot FILE --options   the same with the Options tab shown
 //   kv380_demo --reset              starts again from the sample workspace (deletes the user's copy)
 #include "model/DemoPaths.h"
 #include "model/db/WorkspaceCreation.h"
@@ -11,6 +12,7 @@
 #include "window/Screenshot.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstring>
@@ -22,6 +24,7 @@ namespace {
 struct Arguments {
     std::string screenshot{};
     bool menu = false;
+    bool options = false;
     bool reset = false;
     bool valid = true;
 };
@@ -33,6 +36,8 @@ Arguments parse(int argc, char** argv) {
             arguments.screenshot = argv[++i];
         } else if (std::strcmp(argv[i], "--menu") == 0) {
             arguments.menu = true;
+        } else if (std::strcmp(argv[i], "--options") == 0) {
+            arguments.options = true;
         } else if (std::strcmp(argv[i], "--reset") == 0) {
             arguments.reset = true;
         } else {
@@ -46,8 +51,9 @@ Arguments parse(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const Arguments arguments = parse(argc, argv);
-    if (!arguments.valid || (arguments.menu && arguments.screenshot.empty())) {
-        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu]]\n", argv[0]);
+    if (!arguments.valid || ((arguments.menu || arguments.options) && arguments.screenshot.empty()) ||
+        (arguments.menu && arguments.options)) {
+        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu | --options]]\n", argv[0]);
         return 2;
     }
     if (!arguments.screenshot.empty()) {
@@ -63,13 +69,19 @@ int main(int argc, char** argv) {
         session.start();
         if (!arguments.screenshot.empty()) {
             const QString file = QString::fromStdString(arguments.screenshot);
-            const bool taken = arguments.menu ? kv380::demo::takeMenuScreenshot(session, file)
-                                              : kv380::demo::takeScreenshot(session, file);
+            const bool taken = arguments.menu      ? kv380::demo::takeMenuScreenshot(session, file)
+                               : arguments.options ? kv380::demo::takeOptionsScreenshot(session, file)
+                                                   : kv380::demo::takeScreenshot(session, file);
             return taken ? 0 : 1;
         }
         return application.exec();
     } catch (const kv380::AutomationError& e) {
+        // The one message a failed start gives (a workspace database that cannot be used names its file and
+        // the way out).
         std::fprintf(stderr, "kv380_demo: %s (error %d)\n", e.description().c_str(), e.number());
+        if (arguments.screenshot.empty()) {
+            QMessageBox::critical(nullptr, "KV380 Stock Pile demo", QString::fromStdString(e.description()));
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kv380_demo: %s\n", e.what());
     }
