@@ -15,6 +15,7 @@
 #include <latch>
 #include <optional>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -136,6 +137,43 @@ TEST_F(WorkspaceFile, TwoStartsAtOnceOnAnEmptyDataFolderBothStartOnTheSameFile) 
         ++files;
     }
     EXPECT_EQ(files, 1);
+}
+
+// Two processes, as two demos are: released together through a pipe, each opens the workspace and says by
+// its exit code whether it could.
+TEST_F(WorkspaceFile, TwoProcessesStartedAtOnceOnAnEmptyDataFolderBothStart) {
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    std::vector<pid_t> demos;
+    for (int i = 0; i < 2; ++i) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::close(go[1]);
+            char signal = 0;
+            if (::read(go[0], &signal, 1) != 1) {
+                std::_Exit(20);
+            }
+            try {
+                std::_Exit(openWorkspace(setupIn(data.path().string())).database->organisations().size() == 3u
+                               ? 0
+                               : 21);
+            } catch (...) {
+                std::_Exit(22);
+            }
+        }
+        demos.push_back(pid);
+    }
+    ::close(go[0]);
+    ASSERT_EQ(::write(go[1], "gg", 2), 2);
+    ::close(go[1]);
+    for (const pid_t pid : demos) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+    }
+    EXPECT_EQ(workspaceFileFault(file()), std::nullopt);
 }
 
 TEST_F(WorkspaceFile, TheFirstToPublishItsNewFileKeepsItAndTheSecondsIsRemoved) {
