@@ -4,6 +4,7 @@
 //   kv380_demo --screenshot FILE    renders the window offscreen once a view's objects show, writes a PNG
 //   kv380_demo --screenshot FILE --menu   the same with an object's context menu open
 //   kv380_demo --screenshot FILE --drawing   the same after objects were dropped on a drawing and joined
+//   kv380_demo --screenshot FILE --options   the same with the Options tab shown
 //   kv380_demo --reset              starts again from the sample workspace (deletes the user's copy)
 #include "model/DemoPaths.h"
 #include "model/db/WorkspaceCreation.h"
@@ -12,6 +13,7 @@
 #include "window/Screenshot.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstring>
@@ -24,6 +26,7 @@ struct Arguments {
     std::string screenshot{};
     bool menu = false;
     bool drawing = false;
+    bool options = false;
     bool reset = false;
     bool valid = true;
 };
@@ -37,6 +40,8 @@ Arguments parse(int argc, char** argv) {
             arguments.menu = true;
         } else if (std::strcmp(argv[i], "--drawing") == 0) {
             arguments.drawing = true;
+        } else if (std::strcmp(argv[i], "--options") == 0) {
+            arguments.options = true;
         } else if (std::strcmp(argv[i], "--reset") == 0) {
             arguments.reset = true;
         } else {
@@ -50,9 +55,10 @@ Arguments parse(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const Arguments arguments = parse(argc, argv);
-    if (!arguments.valid || ((arguments.menu || arguments.drawing) && arguments.screenshot.empty()) ||
-        (arguments.menu && arguments.drawing)) {
-        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu | --drawing]]\n", argv[0]);
+    const int variants = int(arguments.menu) + int(arguments.drawing) + int(arguments.options);
+    if (!arguments.valid || (variants > 0 && arguments.screenshot.empty()) || variants > 1) {
+        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu | --drawing | --options]]\n",
+                     argv[0]);
         return 2;
     }
     if (!arguments.screenshot.empty()) {
@@ -70,12 +76,18 @@ int main(int argc, char** argv) {
             const QString file = QString::fromStdString(arguments.screenshot);
             const bool taken = arguments.menu      ? kv380::demo::takeMenuScreenshot(session, file)
                                : arguments.drawing ? kv380::demo::takeDrawingScreenshot(session, file)
+                               : arguments.options ? kv380::demo::takeOptionsScreenshot(session, file)
                                                    : kv380::demo::takeScreenshot(session, file);
             return taken ? 0 : 1;
         }
         return application.exec();
     } catch (const kv380::AutomationError& e) {
+        // The one message a failed start gives (a workspace database that cannot be used names its file and
+        // the way out).
         std::fprintf(stderr, "kv380_demo: %s (error %d)\n", e.description().c_str(), e.number());
+        if (arguments.screenshot.empty()) {
+            QMessageBox::critical(nullptr, "KV380 Stock Pile demo", QString::fromStdString(e.description()));
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kv380_demo: %s\n", e.what());
     }

@@ -7,6 +7,7 @@
 #include "qt/ControlView.h"
 #include "qt/ControlViewFactory.h"
 #include "qt/FieldMarks.h"
+#include "qt/ItemIconCache.h"
 #include "qt/KeyboardShortcuts.h"
 #include "qt/Pictures.h"
 #include "qt/SlotGuard.h"
@@ -120,6 +121,15 @@ QSize FormView::sizeHint() const {
         return QWidget::sizeHint();
     }
     return {m_scale.toPixelsX(m_topLevel->ScaleWidth()), m_scale.toPixelsY(m_topLevel->ScaleHeight())};
+}
+
+void FormView::setItemIconSource(std::shared_ptr<const ItemIconSource> source) {
+    // The lists let go of the old pictures before they go.
+    std::unique_ptr<ItemIconCache> old = std::exchange(
+        m_itemIcons, source != nullptr ? std::make_unique<ItemIconCache>(std::move(source)) : nullptr);
+    for (auto& entry : m_views) {
+        entry.second->picturesChanged();
+    }
 }
 
 QWidget* FormView::widgetFor(const ui::Control& control) const {

@@ -1,6 +1,7 @@
 #include "qt/ListControlView.h"
 
 #include "platform/ui/RWListView.h"
+#include "qt/FormView.h"
 #include "qt/ListModel.h"
 #include "qt/Pictures.h"
 #include "qt/Text.h"
@@ -137,9 +138,16 @@ void ListControlView::makeWidget() {
     m_view->setTextElideMode(Qt::ElideRight);
     m_view->setModel(m_model);
     m_model->setDefaultIcon(fileIcon(m_view));
+    m_model->setItemIcons(form().itemIcons(), m_view);
     setWidget(m_view, false);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ListControlView::selectionChanged);
+}
+
+void ListControlView::picturesChanged() {
+    if (m_model != nullptr) {
+        m_model->setItemIcons(form().itemIcons(), m_view);
+    }
 }
 
 void ListControlView::detached() {
@@ -219,7 +227,7 @@ void ListControlView::mirrorOwn(ui::Property what) {
         m_view->doItemsLayout();
         break;
     case ui::Property::ToolTipText:
-        // Items have no tooltips of their own: the list's shows wherever the pointer is.
+        // An item's tooltip is its whole name; the list's shows where the pointer is over no item.
         m_view->viewport()->setToolTip(toQt(m_list.ToolTipText()));
         break;
     default:

@@ -43,6 +43,8 @@ public:
 private:
     void makeWidget() override;
     void mirrorOwn(ui::Property what) override;
+    // The form's item icon source changed.
+    void picturesChanged() override;
     void detached() override;
     void clickCompleted() override;
     void applyView();

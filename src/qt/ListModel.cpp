@@ -1,10 +1,13 @@
 #include "qt/ListModel.h"
 
 #include "platform/ui/RWListView.h"
+#include "qt/ItemIconCache.h"
 #include "qt/ListDrag.h"
 #include "qt/Pictures.h"
+#include "qt/SlotGuard.h"
 #include "qt/Text.h"
 
+#include <QAbstractItemView>
 #include <QMimeData>
 
 #include <algorithm>
@@ -33,23 +36,58 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return toQt(item->text);
-    case Qt::DecorationRole: {
-        if (item->icon.empty()) {
-            return m_defaultIcon;
-        }
-        const QString name = toQt(item->icon);
-        auto found = m_icons.constFind(name);
-        if (found == m_icons.constEnd()) {
-            QIcon icon = pictureIcon(item->icon, nullptr);
-            found = m_icons.insert(name, icon.isNull() ? m_defaultIcon : icon);
-        }
-        return *found;
-    }
+    case Qt::DecorationRole:
+        return decoration(*item);
+    case Qt::ToolTipRole:
+        return toQt(item->text);
     case Qt::SizeHintRole:
         return m_itemSize.isValid() ? QVariant(m_itemSize) : QVariant();
     default:
         return {};
     }
+}
+
+QVariant ListModel::decoration(const ui::ListItem& item) const {
+    if (item.icon.empty()) {
+        QIcon picture;
+        if (m_itemIcons != nullptr && m_view != nullptr && !item.key.empty() &&
+            m_itemIcons->icon(toQt(item.key), m_view->iconSize(), m_view->devicePixelRatioF(), picture) ==
+                ItemIconCache::State::Ready) {
+            return picture;
+        }
+        return m_defaultIcon;
+    }
+    const QString name = toQt(item.icon);
+    auto found = m_icons.constFind(name);
+    if (found == m_icons.constEnd()) {
+        QIcon icon = pictureIcon(item.icon, nullptr);
+        found = m_icons.insert(name, icon.isNull() ? m_defaultIcon : icon);
+    }
+    return *found;
+}
+
+void ListModel::setItemIcons(ItemIconCache* icons, QAbstractItemView* view) {
+    if (m_itemIcons != nullptr) {
+        disconnect(m_itemIcons, nullptr, this, nullptr);
+    }
+    m_itemIcons = icons;
+    m_view = view;
+    if (icons != nullptr) {
+        connect(icons, &ItemIconCache::arrived, this, &ListModel::iconArrived);
+    }
+    if (m_rows > 0) {
+        emit dataChanged(index(0), index(m_rows - 1), {Qt::DecorationRole});
+    }
+}
+
+void ListModel::iconArrived(const QString& key) {
+    guardSlot("ItemIconCache::arrived", [&] {
+        // Found through the list's key index: one picture's arrival costs the same in any length of list.
+        const int row = m_list != nullptr ? m_list->findItem(key.toStdString()) - 1 : -1;
+        if (row >= 0 && row < m_rows) {
+            emit dataChanged(index(row), index(row), {Qt::DecorationRole});
+        }
+    });
 }
 
 Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {

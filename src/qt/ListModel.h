@@ -3,7 +3,10 @@
 #include <QAbstractListModel>
 #include <QHash>
 #include <QIcon>
+#include <QPointer>
 #include <QSize>
+
+class QAbstractItemView;
 
 namespace kv380::ui {
 class RWListView;
@@ -12,12 +15,18 @@ struct ListItem;
 
 namespace kv380::qt {
 
+class ItemIconCache;
+
 // The Qt item model over a list control's items. It copies nothing: every row is read from the list when
 // Qt asks. The one number it keeps is the row count Qt was last told, because Qt must never see a count
 // change without a notification; rows beyond what the list holds at that moment read as empty.
 //
 // A change of the list's content becomes one model reset. The runtime holds notifications between
 // beginUpdate and endUpdate, so a fill of any size wrapped in them is one reset, not one per item.
+//
+// An item without a picture of its own shows the host's picture for its key when the host installed an
+// icon source (drawn off this thread; the placeholder shows until it arrives), else the placeholder. Its
+// tooltip is its whole text, which a narrow grid may cut short.
 class ListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -35,8 +44,11 @@ public:
     void reload();
     // The list is going: the model reads as empty from now on.
     void detach();
-    // The icon of items that name none.
+    // The icon of items that name none and have no picture (yet) from the icon source.
     void setDefaultIcon(const QIcon& icon) { m_defaultIcon = icon; }
+    // Where pictures by item key come from (nullptr: nowhere), at the icon size and device pixel ratio of
+    // the view. Items already shown are painted again.
+    void setItemIcons(ItemIconCache* icons, QAbstractItemView* view);
     // The size every item asks for; an invalid size lets the view measure items itself. Large icons take
     // their whole grid cell, so a name is not cut down to its icon's width.
     void setItemSize(QSize size) { m_itemSize = size; }
@@ -45,12 +57,17 @@ public:
     const ui::ListItem* itemAt(int row) const;
 
 private:
+    QVariant decoration(const ui::ListItem& item) const;
+    void iconArrived(const QString& key);
+
     ui::RWListView* m_list;
     int m_rows{0};
     QIcon m_defaultIcon;
     QSize m_itemSize;
     // Pictures read once per name, not once per paint.
     mutable QHash<QString, QIcon> m_icons;
+    QPointer<ItemIconCache> m_itemIcons;
+    QPointer<QAbstractItemView> m_view;
 };
 
 } // namespace kv380::qt

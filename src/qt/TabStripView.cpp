@@ -70,16 +70,21 @@ void TabStripView::mirrorOwn(ui::Property what) {
     case ui::Property::Caption:
         mirrorTabs();
         layoutParts();
-        writeClientTop();
+        writeClientArea();
         break;
     case ui::Property::Selection: {
         const QSignalBlocker blocker(m_bar);
         m_bar->setCurrentIndex(m_strip.selectedTab() - 1);
         break;
     }
+    case ui::Property::Placement:
+        m_bar->setShape(tabsAtBottom() ? QTabBar::RoundedSouth : QTabBar::RoundedNorth);
+        layoutParts();
+        writeClientArea();
+        break;
     case ui::Property::Font:
         layoutParts();
-        writeClientTop();
+        writeClientArea();
         break;
     default:
         break;
@@ -132,20 +137,38 @@ void TabStripView::mirrorTabs() {
 
 void TabStripView::placed() {
     layoutParts();
-    writeClientTop();
+    writeClientArea();
+}
+
+bool TabStripView::tabsAtBottom() const {
+    return m_strip.TabPlacement() == ui::TabStrip::Placement::Bottom;
 }
 
 void TabStripView::layoutParts() {
     const int row = std::min(tabRowHeight(), m_box->height());
-    m_bar->setGeometry(0, 0, m_box->width(), row);
-    m_client->setGeometry(0, row, m_box->width(), m_box->height() - row);
+    const int client = m_box->height() - row;
+    if (tabsAtBottom()) {
+        m_client->setGeometry(0, 0, m_box->width(), client);
+        m_bar->setGeometry(0, client, m_box->width(), row);
+    } else {
+        m_bar->setGeometry(0, 0, m_box->width(), row);
+        m_client->setGeometry(0, row, m_box->width(), client);
+    }
 }
 
-void TabStripView::writeClientTop() {
-    // In the container's twips, measured from the widget's pixel top so that it matches what is on screen.
-    const float clientTop = scale().toTwipsY(m_box->y() + tabRowHeight());
+void TabStripView::writeClientArea() {
+    // In the container's twips, edge by edge from the widget's pixels, so that it matches what is on screen.
+    // Tabs along the bottom leave the client area at the strip's top; along the top it starts below them,
+    // also while the strip has no tabs yet.
+    const int top = m_box->y() + (tabsAtBottom() ? 0 : tabRowHeight());
+    const int bottom = m_box->y() + m_box->height() - (tabsAtBottom() ? tabRowHeight() : 0);
+    const float clientTop = scale().toTwipsY(top);
+    const float clientHeight = std::max(0.0f, scale().toTwipsY(bottom) - clientTop);
     if (m_strip.ClientTop() != clientTop) {
         m_strip.setClientTop(clientTop);
+    }
+    if (m_strip.ClientHeight() != clientHeight) {
+        m_strip.setClientHeight(clientHeight);
     }
 }
 

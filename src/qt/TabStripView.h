@@ -11,9 +11,10 @@ class TabStrip;
 
 namespace kv380::qt {
 
-// A tab strip: a tab bar over a client area. The strip holds no controls of its own: the controls drawn on
-// it are its siblings, so its widget always lies beneath them. The client area's top, which only the
-// renderer can measure, is written back to the model's ClientTop whenever it may have moved.
+// A tab strip: a row of tabs along the strip's top or bottom edge (the model's TabPlacement) and a client
+// area over the rest. The strip holds no controls of its own: the controls drawn on it are its siblings, so
+// its widget always lies beneath them. The client area, which only the renderer can measure, is written back
+// to the model's ClientTop and ClientHeight whenever it may have moved.
 //
 // A click on a tab selects it through the model (raising Click also for the tab already selected); the bar
 // does not switch by itself, it shows the tab the model selected. A batch of changes to the tabs (between
@@ -34,8 +35,9 @@ private:
     void placed() override;
     // Brings the bar's tabs and selection in line with the strip's, changing only what differs.
     void mirrorTabs();
+    bool tabsAtBottom() const;
     void layoutParts();
-    void writeClientTop();
+    void writeClientArea();
     void currentChanged(int index);
 
     ui::TabStrip& m_strip;

@@ -31,6 +31,9 @@ StockpileDesign::StockpileDesign(ui::UserControl& owner_)
 void StockpileDesign::applyDesign() {
     owner.Move(0, 0, 8895, 4275);
     TabStrip.Move(0, 0, 8895, 4275);
+    // The option frames and the list frame take the top of the strip; its last 500 twips hold the tab
+    // captions, the refresh button sitting over the blanks that start the Options caption.
+    TabStrip.setTabPlacement(ui::TabStrip::Placement::Bottom);
     TabStrip.addTab(OptionsCaption);
 
     fraOrganise.Move(120, 120, 5085, 320);

@@ -17,6 +17,7 @@
 #include "host/ctlSymbolLibrary.h"
 #include "platform/AutomationError.h"
 #include "platform/fs/Folder.h"
+#include "support/RecordingErrorReporter.h"
 
 #include <gtest/gtest.h>
 
@@ -216,6 +217,27 @@ TEST_P(HostContract, HandlersMaySubscribeAndUnsubscribeWhileAnEventIsDelivered) 
     host->settle();
     EXPECT_EQ(first.completions(), 1);
     EXPECT_EQ(late->completions(), 1);
+}
+
+TEST_P(HostContract, ASubscriberThatThrowsDoesNotKeepTheEventFromTheOthersAndItsErrorSurfaces) {
+    ReporterScope reports;
+    auto source = as<IKVEventSource>(organisations);
+    RecordingSubscriber throwing, other;
+    throwing.subscribe(source);
+    other.subscribe(source);
+    throwing.onEvent = [] { throw AutomationError(1004, "Subscriber", "refused"); };
+    organisations->Load();
+    bool thrown = false;
+    try {
+        host->settle();
+    } catch (const AutomationError& e) {
+        thrown = e.description() == "refused";
+    }
+    EXPECT_EQ(throwing.completions(), 1);
+    EXPECT_EQ(other.completions(), 1);
+    // Whoever raised the event hears of the error: the test settling the host, or the host's own report.
+    const bool reported = reports->count() == 1 && reports->reports()[0].description == "refused";
+    EXPECT_TRUE(thrown || reported);
 }
 
 TEST_P(HostContract, ItemIsOneBasedAndFailsOutsideOneToCount) {

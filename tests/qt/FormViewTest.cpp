@@ -1,7 +1,9 @@
 #include "qt/FormView.h"
 #include "QtTestApp.h"
 #include "StockpilePanel.h"
+#include "platform/ui/TabStrip.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/UserControl.h"
 #include "qt/TwipsScale.h"
 
 #include <QCheckBox>
@@ -186,17 +188,49 @@ TEST_F(FormViewTest, LoadingAnArrayElementCreatesItsWidgetAndUnloadingRemovesIt)
     EXPECT_NE(widget<QListView>(again), nullptr);
 }
 
-TEST_F(FormViewTest, TheClientTopIsMeasuredFromTheTabBarAndFollowsTheStrip) {
+TEST_F(FormViewTest, TheStockpilesTabsRunAlongTheBottomAndTheClientAreaAboveThemFollowsTheStrip) {
     QWidget* strip = widget(panel.design.TabStrip);
     auto* tabs = strip->findChild<QTabBar*>();
     ASSERT_NE(tabs, nullptr);
     const TwipsScale& s = view->scale();
+    EXPECT_EQ(tabs->shape(), QTabBar::RoundedSouth);
     EXPECT_GT(tabs->height(), 0);
-    EXPECT_FLOAT_EQ(panel.design.TabStrip.ClientTop(), s.toTwipsY(strip->y() + tabs->height()));
+    EXPECT_EQ(tabs->geometry().bottom(), strip->height() - 1);
+    EXPECT_FLOAT_EQ(panel.design.TabStrip.ClientTop(), s.toTwipsY(strip->y()));
+    EXPECT_FLOAT_EQ(panel.design.TabStrip.ClientTop() + panel.design.TabStrip.ClientHeight(),
+                    s.toTwipsY(strip->y() + tabs->y()));
 
     panel.design.TabStrip.setTop(600);
-    EXPECT_FLOAT_EQ(panel.design.TabStrip.ClientTop(), s.toTwipsY(strip->y() + tabs->height()));
-    EXPECT_GT(panel.design.TabStrip.ClientTop(), 600);
+    panel.design.TabStrip.setHeight(3000);
+    EXPECT_FLOAT_EQ(panel.design.TabStrip.ClientTop(), s.toTwipsY(strip->y()));
+    EXPECT_FLOAT_EQ(panel.design.TabStrip.ClientTop() + panel.design.TabStrip.ClientHeight(),
+                    s.toTwipsY(strip->y() + tabs->y()));
+    EXPECT_EQ(tabs->geometry().bottom(), strip->height() - 1);
+}
+
+TEST(TabStripPlacement, TabsAlongTheTopPutTheClientAreaBelowThemAndAMoveAlongTheBottomFollows) {
+    ui::UserControl control{"ctlPlain"};
+    ui::TabStrip& strip = control.add<ui::TabStrip>("TabStrip1");
+    strip.Move(0, 300, 6000, 3000);
+    strip.addTab("First");
+    QWidget host;
+    auto* view = new FormView(control, &host);
+    host.resize(500, 400);
+    host.show();
+    QWidget* box = view->widgetFor(strip);
+    auto* tabs = box->findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    const TwipsScale& s = view->scale();
+    EXPECT_EQ(tabs->shape(), QTabBar::RoundedNorth);
+    EXPECT_EQ(tabs->y(), 0);
+    EXPECT_FLOAT_EQ(strip.ClientTop(), s.toTwipsY(box->y() + tabs->height()));
+    EXPECT_FLOAT_EQ(strip.ClientTop() + strip.ClientHeight(), s.toTwipsY(box->y() + box->height()));
+
+    strip.setTabPlacement(ui::TabStrip::Placement::Bottom);
+    EXPECT_EQ(tabs->shape(), QTabBar::RoundedSouth);
+    EXPECT_EQ(tabs->geometry().bottom(), box->height() - 1);
+    EXPECT_FLOAT_EQ(strip.ClientTop(), s.toTwipsY(box->y()));
+    EXPECT_FLOAT_EQ(strip.ClientTop() + strip.ClientHeight(), s.toTwipsY(box->y() + tabs->y()));
 }
 
 TEST_F(FormViewTest, AUserResizeWritesTheNewSizeBackAndRaisesOneResize) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/EventSubscribers.h"
 #include "host/IKVEventSource.h"
 #include "support/FakeHostLedger.h"
 
@@ -23,8 +24,9 @@ public:
     void AddSubscriber(IKVEventSubscriber* subscriber, int32_t& cookie) override;
     void RemoveSubscriber(int32_t cookie) override;
 
-    // Delivers an event to the subscribers registered now; one that a handler removes meanwhile is skipped,
-    // one that a handler adds gets the next event.
+    // Delivers an event as every host does (EventSubscribers::deliver): to the subscribers registered now, in
+    // order; one that a handler removes meanwhile is skipped, one that a handler adds gets the next event; a
+    // handler that throws does not keep it from the others, and the first error rises after the last.
     void raise(int32_t eventType, const VariantArray& args = {});
 
     // The next AddSubscriber succeeds but answers this cookie; -1 registers nothing.
@@ -32,19 +34,22 @@ public:
 
     const std::vector<std::string>& subscriptionLog() const { return m_log; }
     std::size_t subscriberCount() const { return m_subscribers.size(); }
-    std::vector<int32_t> cookies() const;
-    bool isSubscribed(const IKVEventSubscriber* subscriber) const;
+    std::vector<int32_t> cookies() const { return m_subscribers.cookies(); }
+    bool isSubscribed(const IKVEventSubscriber* subscriber) const {
+        return m_subscribers.contains(subscriber);
+    }
 
 protected:
     const std::shared_ptr<FakeHostLedger>& ledger() const { return m_ledger; }
     const std::string& sourceName() const { return m_name; }
-    // Queues the completion of a Load: event type 1 to this source's subscribers, later.
+    // Queues the completion of a Load as every host does (completeLoadLater): event type 1 to this source's
+    // subscribers, later, on the test's word or through the scheduler.
     void requestLoadCompletion(std::string what);
 
 private:
     std::shared_ptr<FakeHostLedger> m_ledger;
     std::string m_name;
-    std::vector<std::pair<int32_t, IKVEventSubscriber*>> m_subscribers; // in registration order
+    EventSubscribers m_subscribers;
     std::deque<int32_t> m_scriptedCookies;
     std::vector<std::string> m_log;
 };

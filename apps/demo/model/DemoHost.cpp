@@ -24,13 +24,13 @@ std::unique_ptr<DemoHost> DemoHost::create(DemoHostOptions options) {
 
     std::unique_ptr<DemoHost> host(new DemoHost());
     host->m_symbolRoot = symbolRootOf((std::filesystem::path(examples) / "symbols").string());
-    const std::string databasePath =
-        prepareWorkspaceDatabase({.dataFolder = data,
-                                  .examplesFolder = examples,
-                                  .scriptPath = (std::filesystem::path(examples) / "plant.sql").string(),
-                                  .symbolRoot = host->m_symbolRoot});
-    host->m_context = std::make_shared<HostContext>(std::make_shared<WorkspaceDatabase>(databasePath),
-                                                    std::move(options.scheduler));
+    OpenedWorkspace opened =
+        openWorkspace({.dataFolder = data,
+                       .examplesFolder = examples,
+                       .scriptPath = (std::filesystem::path(examples) / "plant.sql").string(),
+                       .symbolRoot = host->m_symbolRoot});
+    host->m_workspaceNotice = std::move(opened.notice);
+    host->m_context = std::make_shared<HostContext>(std::move(opened.database), std::move(options.scheduler));
     host->m_workspace = std::make_shared<Workspace>(host->m_context);
     host->m_symbolStore = std::make_shared<SymbolStore>(host->m_symbolRoot);
     host->m_symbolLibrary = SymbolLibrary::create(SymbolLibrary::examplesFiles(examples), host->m_symbolRoot);

@@ -42,9 +42,10 @@ struct DemoHostOptions {
 //   host->openWorkspaceLater();                          // event 3 arrives through the scheduler
 class DemoHost {
 public:
-    // Finds or creates the workspace database (first run: from examples/plant.sql), reads the symbol
-    // library's files and puts the host together, closed. The host's outside classes are the process's
-    // while it lives. Failures throw AutomationError.
+    // Finds or creates the workspace database (first run: from examples/plant.sql; see openWorkspace), reads
+    // the symbol library's files and puts the host together, closed. The host's outside classes are the
+    // process's while it lives. Failures throw AutomationError; a workspace database that cannot be used is
+    // one such error, naming the file and --reset.
     static std::unique_ptr<DemoHost> create(DemoHostOptions options = {});
     ~DemoHost();
     DemoHost(const DemoHost&) = delete;
@@ -61,6 +62,9 @@ public:
     const std::shared_ptr<DialogBar>& symbolLibraryBar() const { return m_symbolLibraryBar; }
     WorkspaceDatabase& database() const;
     const std::string& symbolRoot() const { return m_symbolRoot; }
+    // Empty, or what the user must be told once about the workspace database (it cannot be written, so the
+    // session keeps its changes in memory).
+    const std::string& workspaceNotice() const { return m_workspaceNotice; }
 
     // Opens the workspace as a host does once it has started: later, through the scheduler, Status 3 and
     // event 3 to the workspace's subscribers.
@@ -75,6 +79,7 @@ private:
     DemoHost() = default;
 
     std::string m_symbolRoot;
+    std::string m_workspaceNotice;
     std::shared_ptr<HostContext> m_context;
     std::shared_ptr<Workspace> m_workspace;
     std::shared_ptr<SymbolStore> m_symbolStore;

@@ -25,4 +25,10 @@ void HostContext::later(std::string context, std::function<void()> task) const {
     });
 }
 
+PostTask HostContext::poster(std::string context) const {
+    // Called at once by completeLoadLater, while this context is in use: holding `this` is safe.
+    return
+        [this, context = std::move(context)](std::function<void()> task) { later(context, std::move(task)); };
+}
+
 } // namespace kv380::demo

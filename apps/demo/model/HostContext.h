@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/LoadCompletion.h"
 #include "model/db/WorkspaceDatabase.h"
 #include "platform/Scheduler.h"
 
@@ -22,6 +23,8 @@ public:
     // Runs the task later on the user-interface thread, never inside this call. The task is the edge of
     // the host: whatever it throws is reported with the context text and goes no further.
     void later(std::string context, std::function<void()> task) const;
+    // later() for a collection's Load completion (completeLoadLater), under that context text.
+    PostTask poster(std::string context) const;
 
 private:
     std::shared_ptr<WorkspaceDatabase> m_database;

@@ -8,6 +8,7 @@
 #include "platform/hosting/ClassRegistry.h"
 #include "platform/hosting/ComponentLoader.h"
 #include "platform/ui/Desktop.h"
+#include "platform/ui/MsgBoxStyle.h"
 #include "qt/QtDesktop.h"
 #include "qt/QtScheduler.h"
 #include "window/DemoWindow.h"
@@ -59,6 +60,11 @@ void DemoSession::start() {
         m_control->RestoreVisibility();
     }
     m_window->show();
+    // Said once, at the start: the writes that follow are no reason to say it again.
+    if (!m_host->workspaceNotice().empty()) {
+        ui::currentDesktop().MsgBox(m_host->workspaceNotice(), ui::msgbox::OKOnly | ui::msgbox::Information,
+                                    "Read-only workspace");
+    }
     m_host->openWorkspaceLater();
 }
 

@@ -42,8 +42,9 @@ public:
     DemoSession(const DemoSession&) = delete;
     DemoSession& operator=(const DemoSession&) = delete;
 
-    // Attaches the control to the drawing application and its "Stockpile" bar, shows the window and lets
-    // the workspace open once the event loop runs.
+    // Attaches the control to the drawing application and its "Stockpile" bar, shows the window (with one
+    // message when the workspace database cannot be written) and lets the workspace open once the event loop
+    // runs.
     void start();
 
     DemoHost& host() const { return *m_host; }

@@ -7,6 +7,7 @@
 #include "model/library/SymbolLibrary.h"
 #include "model/services/OutsideServices.h"
 #include "model/workspace/DwgApp.h"
+#include "model/workspace/Workspace.h"
 #include "platform/registry/RegistryApi.h"
 #include "platform/ui/UserControl.h"
 #include "qt/FormView.h"
@@ -14,6 +15,8 @@
 #include "window/DatasheetWindow.h"
 #include "window/DockBarSurface.h"
 #include "window/DrawingArea.h"
+#include "window/StatusMessages.h"
+#include "window/SymbolIconSource.h"
 #include "window/SymbolLibraryPanel.h"
 
 #include <QCloseEvent>
@@ -69,13 +72,15 @@ void chooseDatasheetEditor(bool workspaceEditor) {
 } // namespace
 
 DemoWindow::DemoWindow(DemoHost& host, _ctlStockpile& control, QWidget* parent)
-    : QMainWindow(parent), m_host(host), m_control(control) {
+    : QMainWindow(parent), m_host(host), m_control(control),
+      m_messages(new StatusMessages(*statusBar(), this)),
+      m_opening(std::make_unique<WorkspaceOpening>(host.workspace()->events(), *m_messages)) {
     setWindowTitle("KV380 Stock Pile - demo drawing application");
     buildDrawings();
     buildDocks();
     buildMenus();
     connectHost();
-    statusBar()->showMessage("Opening the workspace...");
+    m_opening->started();
 }
 
 DemoWindow::~DemoWindow() {
@@ -117,6 +122,7 @@ void DemoWindow::buildDocks() {
     // The dock never makes the panel smaller than its layout needs (the host's sizing call keeps the same
     // minimum, in device-independent pixels, so on dense screens as well).
     m_stockpileView->setMinimumSize(240, 100);
+    m_stockpileView->setItemIconSource(std::make_shared<SymbolIconSource>());
     m_stockpileDock->setWidget(m_stockpileView);
     addDockWidget(Qt::BottomDockWidgetArea, m_stockpileDock);
 
@@ -135,7 +141,10 @@ void DemoWindow::buildDocks() {
 
 void DemoWindow::buildMenus() {
     QMenu* workspace = menuBar()->addMenu("&Workspace");
-    workspace->addAction("&Open", this, [this] { m_host.openWorkspaceLater(); });
+    workspace->addAction("&Open", this, [this] {
+        m_opening->started();
+        m_host.openWorkspaceLater();
+    });
     workspace->addAction("&Close", this, [this] { m_host.closeWorkspaceLater(); });
     workspace->addSeparator();
     workspace->addAction("E&xit", this, &QWidget::close);
@@ -154,7 +163,7 @@ void DemoWindow::buildMenus() {
 void DemoWindow::connectHost() {
     auto& application = *m_host.application();
     application.onStatusText = [this](const std::string& text) {
-        statusBar()->showMessage(QString::fromStdString(text));
+        m_messages->report(QString::fromStdString(text));
     };
     application.documents()->onActivated = [this](const std::shared_ptr<Document>& drawing) {
         markActiveDrawing();
@@ -177,7 +186,7 @@ void DemoWindow::connectHost() {
         window->raise();
     };
     m_host.services()->onDeleted = [this](const std::vector<int64_t>& ids) {
-        statusBar()->showMessage(QString("Deleted %1 object(s) from the workspace").arg(ids.size()));
+        m_messages->report(QString("Deleted %1 object(s) from the workspace").arg(ids.size()));
         // Their placements went with them.
         m_drawingArea->reloadAll();
     };
@@ -216,7 +225,7 @@ void DemoWindow::highlightDrawings(const std::vector<int64_t>& diagrams) {
 }
 
 void DemoWindow::showReport(const ErrorReportEntry& report) {
-    statusBar()->showMessage(QString::fromStdString(reportLine(report)));
+    m_messages->report(QString::fromStdString(reportLine(report)));
 }
 
 void DemoWindow::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -22,6 +23,8 @@ namespace kv380::demo {
 
 class DemoHost;
 class DrawingArea;
+class StatusMessages;
+class WorkspaceOpening;
 
 // The main window playing the drawing application: the workspace's drawings in the middle (their list
 // and the open drawings' canvases), the
@@ -36,8 +39,9 @@ public:
     QDockWidget* stockpileDock() const { return m_stockpileDock; }
     QDockWidget* symbolLibraryDock() const { return m_libraryDock; }
     qt::FormView* stockpileView() const { return m_stockpileView; }
-    // Shows an error report in the status bar.
+    // Shows an error report in the status bar, for a while.
     void showReport(const ErrorReportEntry& report);
+    StatusMessages& statusMessages() const { return *m_messages; }
     // The list of the workspace's drawings.
     QListWidget* drawings() const { return m_drawings; }
     // The open drawings' canvases, beside the list.
@@ -64,6 +68,8 @@ private:
     QDockWidget* m_libraryDock{nullptr};
     QListWidget* m_drawings{nullptr};
     DrawingArea* m_drawingArea{nullptr};
+    StatusMessages* m_messages{nullptr};
+    std::unique_ptr<WorkspaceOpening> m_opening;
 };
 
 } // namespace kv380::demo

@@ -67,11 +67,25 @@ Panel panelOf(_ctlStockpile& control) {
     return {*tabs, *lists};
 }
 
+// Lets the widgets catch up (a filled list, its symbols drawn on the workers) before a picture is taken.
+void settle(const QElapsedTimer& clock, std::chrono::milliseconds limit) {
+    QElapsedTimer settling;
+    settling.start();
+    runUntil([&] { return settling.elapsed() > 800; }, clock, limit + std::chrono::seconds(1));
+}
+
+bool viewsLoaded(const Panel& panel, const QElapsedTimer& clock, std::chrono::milliseconds limit) {
+    if (!runUntil([&] { return panel.tabs.tabCount() >= 2; }, clock, limit)) {
+        std::fprintf(stderr, "screenshot: the workspace's views did not load\n");
+        return false;
+    }
+    return true;
+}
+
 // Waits for the workspace's views, shows the first view's tab and waits for its objects.
 bool showFirstView(_ctlStockpile& control, const QElapsedTimer& clock, std::chrono::milliseconds limit) {
     const Panel panel = panelOf(control);
-    if (!runUntil([&] { return panel.tabs.tabCount() >= 2; }, clock, limit)) {
-        std::fprintf(stderr, "screenshot: the workspace's views did not load\n");
+    if (!viewsLoaded(panel, clock, limit)) {
         return false;
     }
     panel.tabs.selectTab(2);
@@ -79,10 +93,7 @@ bool showFirstView(_ctlStockpile& control, const QElapsedTimer& clock, std::chro
         std::fprintf(stderr, "screenshot: the view's objects did not show\n");
         return false;
     }
-    // Let the widgets catch up with the filled list before the picture is taken.
-    QElapsedTimer settle;
-    settle.start();
-    runUntil([&] { return settle.elapsed() > 300; }, clock, limit + std::chrono::seconds(1));
+    settle(clock, limit);
     return true;
 }
 
@@ -108,6 +119,18 @@ bool takeScreenshot(DemoSession& session, const QString& file, std::chrono::mill
     if (!showFirstView(session.control(), clock, limit)) {
         return false;
     }
+    return save(session.window().grab(), file);
+}
+
+bool takeOptionsScreenshot(DemoSession& session, const QString& file, std::chrono::milliseconds limit) {
+    QElapsedTimer clock;
+    clock.start();
+    const Panel panel = panelOf(session.control());
+    if (!viewsLoaded(panel, clock, limit)) {
+        return false;
+    }
+    panel.tabs.selectTab(1);
+    settle(clock, limit);
     return save(session.window().grab(), file);
 }
 

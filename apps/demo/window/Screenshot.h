@@ -25,4 +25,9 @@ bool takeMenuScreenshot(DemoSession& session, const QString& file,
 bool takeDrawingScreenshot(DemoSession& session, const QString& file,
                            std::chrono::milliseconds limit = std::chrono::seconds(20));
 
+// The same with the Options tab shown (the option frames over the row of tab captions' strip), once the
+// workspace's views have loaded.
+bool takeOptionsScreenshot(DemoSession& session, const QString& file,
+                           std::chrono::milliseconds limit = std::chrono::seconds(20));
+
 } // namespace kv380::demo

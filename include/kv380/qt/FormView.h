@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -23,6 +24,8 @@ class UserControl;
 namespace kv380::qt {
 
 class ControlView;
+class ItemIconCache;
+class ItemIconSource;
 
 // Renders a user control or a form of the UI runtime: one Qt widget per control, kept in step with the
 // model through the controls' modelChanged observers, including control-array elements loaded and unloaded
@@ -59,10 +62,15 @@ public:
     void detach();
     // The top level's inner size: a dock or layout first offers the control its design size.
     QSize sizeHint() const override;
+    // Where the lists of this view take the pictures of items added without one (nullptr: nowhere; such
+    // items show a placeholder). Shown items are painted again with the new source's pictures.
+    void setItemIconSource(std::shared_ptr<const ItemIconSource> source);
 
     // The view rendering a top level, nullptr when none.
     static FormView* of(const ui::TopLevel& topLevel);
 
+    // For the control views: the pictures of the item icon source, nullptr without one.
+    ItemIconCache* itemIcons() const { return m_itemIcons.get(); }
     // For the control views: where a container's children go (this widget for the top level itself).
     QWidget* childAreaFor(const ui::Control* container) const;
     // A container moved: the widgets of the controls inside it are placed again.
@@ -113,6 +121,7 @@ private:
     ui::Control* m_dragOverControl{nullptr};
     // A renderer-measured size (a tab strip's ClientTop) went into the model while the view started.
     bool m_measured{false};
+    std::unique_ptr<ItemIconCache> m_itemIcons;
 };
 
 } // namespace kv380::qt

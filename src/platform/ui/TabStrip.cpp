@@ -79,8 +79,18 @@ void TabStrip::selectTab(int index) {
     fire(Click);
 }
 
+void TabStrip::setTabPlacement(Placement placement) {
+    m_placement = placement;
+    notify(Property::Placement);
+}
+
 void TabStrip::setClientTop(float top) {
     m_clientTop = top;
+    notify(Property::ClientArea);
+}
+
+void TabStrip::setClientHeight(float height) {
+    m_clientHeight = height;
     notify(Property::ClientArea);
 }
 

@@ -39,13 +39,16 @@ void bindOptional(SqliteStatement& statement, int index, const std::optional<int
 } // namespace
 
 void PlacementTable::ensureIn(SqliteConnection& connection) {
-    SqliteStatement exists(connection.handle(),
-                           "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'placements'");
-    if (exists.step()) {
+    SqliteStatement tables(connection.handle(),
+                           "SELECT count(*), count(CASE WHEN name = 'placements' THEN 1 END) FROM sqlite_master "
+                           "WHERE type = 'table'");
+    // An empty database is not a workspace yet: whoever fills it adds the table with the rest.
+    if (!tables.step() || tables.integer(0) == 0 || tables.integer(1) > 0) {
         return;
     }
+    // Two programs may open the same older file at once: each statement holds if the other came first.
     // The indexes on the ends keep deleting a placement from scanning the whole table for its connectors.
-    connection.exec("CREATE TABLE placements ("
+    connection.exec("CREATE TABLE IF NOT EXISTS placements ("
                     "  id             INTEGER PRIMARY KEY,"
                     "  diagram_id     INTEGER NOT NULL REFERENCES diagrams (id) ON DELETE CASCADE,"
                     "  object_id      INTEGER NOT NULL REFERENCES objects (id) ON DELETE CASCADE,"
@@ -54,10 +57,10 @@ void PlacementTable::ensureIn(SqliteConnection& connection) {
                     "  y              INTEGER NOT NULL,"
                     "  from_placement INTEGER REFERENCES placements (id) ON DELETE CASCADE,"
                     "  to_placement   INTEGER REFERENCES placements (id) ON DELETE CASCADE);"
-                    "CREATE INDEX placements_of_diagram ON placements (diagram_id);"
-                    "CREATE INDEX placements_of_object ON placements (object_id);"
-                    "CREATE INDEX placements_from ON placements (from_placement);"
-                    "CREATE INDEX placements_to ON placements (to_placement);",
+                    "CREATE INDEX IF NOT EXISTS placements_of_diagram ON placements (diagram_id);"
+                    "CREATE INDEX IF NOT EXISTS placements_of_object ON placements (object_id);"
+                    "CREATE INDEX IF NOT EXISTS placements_from ON placements (from_placement);"
+                    "CREATE INDEX IF NOT EXISTS placements_to ON placements (to_placement);",
                     "cannot add the placements table to the workspace database");
 }
 

@@ -34,7 +34,8 @@ class PlacementTable {
 public:
     explicit PlacementTable(SqliteConnection& connection) : m_connection(connection) {}
 
-    // Adds the table to a workspace database that has none (a file made before drawings kept placements).
+    // Adds the table to a workspace database that has none (a file made before drawings kept placements);
+    // an empty database, not filled yet, is left as it is.
     static void ensureIn(SqliteConnection& connection);
 
     // Stores a new placement and answers it with its identifier. An unknown drawing, object or end is

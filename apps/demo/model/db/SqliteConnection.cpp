@@ -1,14 +1,32 @@
 #include "model/db/SqliteConnection.h"
 
 #include "model/db/DatabaseError.h"
+#include "platform/AutomationError.h"
 
 #include <sqlite3.h>
 
 namespace kv380::demo {
 
+namespace {
+
+int openFlags(SqliteConnection::Mode mode) {
+    switch (mode) {
+    case SqliteConnection::Mode::Create:
+    case SqliteConnection::Mode::Memory:
+        return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    case SqliteConnection::Mode::ReadOnly:
+        return SQLITE_OPEN_READONLY;
+    case SqliteConnection::Mode::OpenExisting:
+        break;
+    }
+    return SQLITE_OPEN_READWRITE;
+}
+
+} // namespace
+
 SqliteConnection::SqliteConnection(const std::string& path, Mode mode) {
-    const int flags = SQLITE_OPEN_READWRITE | (mode == Mode::Create ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr) != SQLITE_OK) {
+    const std::string name = mode == Mode::Memory ? std::string(":memory:") : path;
+    if (sqlite3_open_v2(name.c_str(), &m_db, openFlags(mode), nullptr) != SQLITE_OK) {
         try {
             raiseDatabaseError(m_db, "cannot open the workspace database " + path);
         } catch (...) {
@@ -39,6 +57,20 @@ void SqliteConnection::exec(const std::string& sql, const std::string& what) {
 
 int SqliteConnection::changes() const {
     return sqlite3_changes(m_db);
+}
+
+void SqliteConnection::copyFrom(const std::string& path) {
+    SqliteConnection source(path, Mode::ReadOnly);
+    sqlite3_backup* backup = sqlite3_backup_init(m_db, "main", source.handle(), "main");
+    if (backup == nullptr) {
+        raiseDatabaseError(m_db, "cannot copy the workspace database " + path);
+    }
+    const int stepped = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE) {
+        throw AutomationError(err::InternalError, WorkspaceErrorSource,
+                              "cannot copy the workspace database " + path + ": " + sqlite3_errstr(stepped));
+    }
 }
 
 Transaction::Transaction(SqliteConnection& connection) : m_connection(connection) {

@@ -6,13 +6,18 @@ struct sqlite3;
 
 namespace kv380::demo {
 
-// One open SQLite database file, closed with the object. Foreign keys are enforced, so deleting an object
-// takes its view and drawing memberships with it.
+// One open SQLite database, closed with the object. Foreign keys are enforced, so deleting an object takes
+// its view and drawing memberships with it.
 class SqliteConnection {
 public:
-    enum class Mode { OpenExisting, Create };
+    enum class Mode {
+        OpenExisting, // the file, for reading and writing
+        Create,       // the file, created when missing
+        ReadOnly,     // the file, for reading only (nothing is written beside it either)
+        Memory,       // a new database in memory; `path` only names it in messages
+    };
 
-    // Opens the file (creating it in Create mode). Failure: AutomationError 51.
+    // Opens the database. Failure: AutomationError 51.
     SqliteConnection(const std::string& path, Mode mode);
     ~SqliteConnection();
     SqliteConnection(const SqliteConnection&) = delete;
@@ -22,6 +27,9 @@ public:
     void exec(const std::string& sql, const std::string& what);
     // The rows the last statement changed.
     int changes() const;
+    // Replaces this database's content with a copy of the database file at `path`, read without writing to
+    // it. Failure: 51.
+    void copyFrom(const std::string& path);
     sqlite3* handle() const { return m_db; }
 
 private:

@@ -1,9 +1,11 @@
 #include "model/db/WorkspaceCreation.h"
 
 #include "model/db/DatabaseError.h"
+#include "model/db/PlacementTable.h"
 #include "model/db/SqliteConnection.h"
 #include "model/db/SqliteStatement.h"
 #include "model/db/WorkspaceDatabase.h"
+#include "model/db/WorkspaceFile.h"
 #include "platform/AutomationError.h"
 
 #include <filesystem>
@@ -61,31 +63,68 @@ void relocateSymbolRoot(SqliteConnection& db, const std::string& oldRoot, const 
     }
 }
 
-void createFromScript(const stdfs::path& file, const WorkspaceSetup& setup) {
+bool holdsTables(SqliteConnection& db) {
+    SqliteStatement count(db.handle(), "SELECT count(*) FROM sqlite_master");
+    return count.step() && count.integer(0) > 0;
+}
+
+// Runs the script into an empty database, in one transaction. Another process that began the same work on
+// the same file first has done it by the time the transaction starts: then there is nothing left to do.
+void fillFromScript(SqliteConnection& db, const WorkspaceSetup& setup) {
     const std::string script = readScript(setup.scriptPath);
-    const stdfs::path partial = stdfs::path(file).concat(".partial");
-    std::error_code ignored;
-    stdfs::remove(partial, ignored); // the leftover of a run that failed
+    Transaction transaction(db);
+    if (!holdsTables(db)) {
+        db.exec(script, "cannot run the workspace script " + setup.scriptPath);
+        substituteSymbolRoot(db, setup.symbolRoot);
+        SqliteStatement meta(db.handle(), "INSERT INTO meta (key, value) VALUES (?1, ?2)");
+        meta.bind(1, std::string(SymbolRootKey)).bind(2, setup.symbolRoot).run();
+        // A new workspace has its drawings' placements table from the start, before anyone can open it.
+        PlacementTable::ensureIn(db);
+    }
+    transaction.commit();
+}
+
+// The file appears only once complete, and never over one another process made meanwhile.
+void createFromScript(const stdfs::path& file, const WorkspaceSetup& setup) {
+    const std::string temporary = createTemporaryBeside(file.string());
     try {
         {
-            SqliteConnection db(partial.string(), SqliteConnection::Mode::Create);
-            Transaction transaction(db);
-            db.exec(script, "cannot run the workspace script " + setup.scriptPath);
-            substituteSymbolRoot(db, setup.symbolRoot);
-            SqliteStatement meta(db.handle(), "INSERT INTO meta (key, value) VALUES (?1, ?2)");
-            meta.bind(1, std::string(SymbolRootKey)).bind(2, setup.symbolRoot).run();
-            transaction.commit();
+            SqliteConnection db(temporary, SqliteConnection::Mode::OpenExisting);
+            fillFromScript(db, setup);
         }
-        stdfs::rename(partial, file);
+        publishUnlessPresent(temporary, file.string());
     } catch (...) {
-        stdfs::remove(partial, ignored);
+        std::error_code ignored;
+        stdfs::remove(temporary, ignored);
         throw;
     }
 }
 
+void followTheSymbolRoot(WorkspaceDatabase& db, const std::string& symbolRoot) {
+    const auto oldRoot = db.meta(SymbolRootKey);
+    if (oldRoot && *oldRoot != symbolRoot) {
+        Transaction transaction(db.connection());
+        relocateSymbolRoot(db.connection(), *oldRoot, symbolRoot);
+        db.setMeta(SymbolRootKey, symbolRoot);
+        transaction.commit();
+    }
+}
+
+[[noreturn]] void refuseDamaged(const stdfs::path& file, const std::string& why) {
+    throw AutomationError(err::InternalError, WorkspaceErrorSource,
+                          "The workspace database " + file.string() + " cannot be used (" + why +
+                              "). It was left as it is; start the demo with --reset to make a new one from "
+                              "the sample workspace (this deletes the file).");
+}
+
+std::string readOnlyNotice(const stdfs::path& file, const std::string& why) {
+    return "The workspace database " + file.string() + " cannot be written (" + why +
+           "). This session works on a copy in memory: its changes are lost when the demo ends.";
+}
+
 } // namespace
 
-std::string prepareWorkspaceDatabase(const WorkspaceSetup& setup) {
+OpenedWorkspace openWorkspace(const WorkspaceSetup& setup) {
     if (!setup.examplesFolder.empty() && isWithin(setup.dataFolder, setup.examplesFolder)) {
         throw AutomationError(err::InvalidProcedureCall, WorkspaceErrorSource,
                               "The workspace data folder " + setup.dataFolder +
@@ -98,19 +137,33 @@ std::string prepareWorkspaceDatabase(const WorkspaceSetup& setup) {
                               "Cannot create the data folder " + setup.dataFolder + ": " + ec.message());
     }
     const stdfs::path file = stdfs::path(setup.dataFolder) / WorkspaceFileName;
-    if (!stdfs::exists(file)) {
+    const bool exists = stdfs::exists(file, ec);
+    const auto size = exists ? stdfs::file_size(file, ec) : 0;
+    // A file of no bytes holds nothing to lose: the leftover of a run that died creating it.
+    const bool empty = !exists || (!ec && size == 0);
+    if (!empty) {
+        if (const auto fault = workspaceFileFault(file.string())) {
+            refuseDamaged(file, *fault);
+        }
+    }
+
+    if (const auto why = whyNotWritable(file.string())) {
+        auto db = std::make_shared<WorkspaceDatabase>(file.string(), WorkspaceDatabase::Storage::MemoryCopy);
+        if (empty) {
+            fillFromScript(db->connection(), setup);
+        }
+        followTheSymbolRoot(*db, setup.symbolRoot);
+        return {db, readOnlyNotice(file, *why)};
+    }
+    if (!exists) {
         createFromScript(file, setup);
-        return file.string();
+    } else if (empty) {
+        SqliteConnection db(file.string(), SqliteConnection::Mode::OpenExisting);
+        fillFromScript(db, setup);
     }
-    WorkspaceDatabase db(file.string());
-    const auto oldRoot = db.meta(SymbolRootKey);
-    if (oldRoot && *oldRoot != setup.symbolRoot) {
-        Transaction transaction(db.connection());
-        relocateSymbolRoot(db.connection(), *oldRoot, setup.symbolRoot);
-        db.setMeta(SymbolRootKey, setup.symbolRoot);
-        transaction.commit();
-    }
-    return file.string();
+    auto db = std::make_shared<WorkspaceDatabase>(file.string());
+    followTheSymbolRoot(*db, setup.symbolRoot);
+    return {db, {}};
 }
 
 } // namespace kv380::demo

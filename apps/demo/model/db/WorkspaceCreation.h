@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace kv380::demo {
+
+class WorkspaceDatabase;
 
 // What the demo host needs to find or make its workspace database.
 struct WorkspaceSetup {
@@ -19,14 +22,29 @@ struct WorkspaceSetup {
 // The text of the sample script that stands for the symbol root in symbol paths.
 inline constexpr const char* SymbolRootPlaceholder = "{SYMBOL_ROOT}";
 
-// The workspace database file, ready to open. On first run it is created from the script, with the symbol
-// root put in place of the placeholder; the file appears only once complete, so a failed run leaves nothing
-// half made behind. An existing database whose symbol paths were written for another symbol root (the
-// examples moved) has those paths moved to the current root. Failure: AutomationError (53 for a missing
-// script, 5 for a data folder inside the examples, 51 for the database).
-std::string prepareWorkspaceDatabase(const WorkspaceSetup& setup);
-
 // The file name of the database inside the data folder.
 inline constexpr const char* WorkspaceFileName = "workspace.db";
+
+// The workspace database a session works on, and what its user must be told about it.
+struct OpenedWorkspace {
+    std::shared_ptr<WorkspaceDatabase> database;
+    // Empty, or the one message the user needs: the file cannot be written, so the session keeps its
+    // changes in memory.
+    std::string notice{};
+};
+
+// Finds the workspace database, checks it or makes it, and opens it:
+// - none yet (the first run): made from the script, the symbol root in place of the placeholder, under a
+//   name of its own, then given the database's name in one step; a failed run leaves nothing half made, and
+//   two first runs at once both start, on the file of whichever named its own first;
+// - an empty file: made again from the script, in place;
+// - a file that is no workspace database (damaged, cut short, something else): refused with one error that
+//   names the file and --reset, the file left as it is;
+// - a file, or a folder, that cannot be written: read into memory, where the session keeps its changes
+//   (made there from the script when the file is empty or missing); the notice says so.
+// A database whose symbol paths were written for another symbol root (the examples moved) has them moved
+// to the current root. Failure: AutomationError (53 for a missing script, 5 for a data folder inside the
+// examples, 51 for the database).
+OpenedWorkspace openWorkspace(const WorkspaceSetup& setup);
 
 } // namespace kv380::demo

@@ -4,6 +4,9 @@
 #include "model/db/SqliteStatement.h"
 #include "platform/AutomationError.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace kv380::demo {
 
 namespace {
@@ -37,10 +40,21 @@ std::vector<DiagramRow> readDiagrams(SqliteStatement& query) {
     return rows;
 }
 
+bool fileHoldsData(const std::string& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    return !ec && size > 0;
+}
+
 } // namespace
 
-WorkspaceDatabase::WorkspaceDatabase(const std::string& path)
-    : m_path(path), m_connection(path, SqliteConnection::Mode::OpenExisting) {
+WorkspaceDatabase::WorkspaceDatabase(const std::string& path, Storage storage)
+    : m_path(path), m_storage(storage),
+      m_connection(path, storage == Storage::File ? SqliteConnection::Mode::OpenExisting
+                                                  : SqliteConnection::Mode::Memory) {
+    if (storage == Storage::MemoryCopy && fileHoldsData(path)) {
+        m_connection.copyFrom(path);
+    }
     PlacementTable::ensureIn(m_connection);
 }
 

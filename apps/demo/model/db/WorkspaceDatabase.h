@@ -16,11 +16,18 @@ namespace kv380::demo {
 // Failures throw AutomationError.
 class WorkspaceDatabase {
 public:
+    enum class Storage {
+        File,       // the file itself: every write lands in it
+        MemoryCopy, // a copy in memory of the file (empty when the file is empty): the file is only read
+    };
+
     // Opens an existing workspace database; one made before drawings kept their placements gets the table
-    // for them.
-    explicit WorkspaceDatabase(const std::string& path);
+    // for them (in memory only, for a copy in memory).
+    explicit WorkspaceDatabase(const std::string& path, Storage storage = Storage::File);
 
     const std::string& path() const { return m_path; }
+    // Whether writes stay in memory and the file is left as it was.
+    bool inMemory() const { return m_storage == Storage::MemoryCopy; }
 
     // The organisations, in their order.
     std::vector<OrganisationRow> organisations();
@@ -62,6 +69,7 @@ private:
     void setObjectText(const char* sql, int64_t objectId, const std::string& value);
 
     std::string m_path;
+    Storage m_storage;
     SqliteConnection m_connection;
 };
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "host/EventSubscribers.h"
 #include "host/IKVEventSource.h"
 
+#include <cstddef>
 #include <cstdint>
-#include <utility>
-#include <vector>
 
 namespace kv380::demo {
 
@@ -17,18 +17,15 @@ public:
     // Ends a registration. A cookie this source does not hold is error 5.
     void RemoveSubscriber(int32_t cookie) override;
 
-    // Delivers an event to the subscribers registered when it starts, over a copy of the list: one that a
-    // handler removes meanwhile is skipped, one that a handler adds waits for the next event. A handler that
-    // throws does not keep the event from the others; the first error is rethrown once all have had it.
+    // Delivers an event as EventSubscribers::deliver does: to the subscribers registered when it starts and
+    // not removed meanwhile; a handler that throws does not keep it from the others, and the first error is
+    // rethrown once all have had it.
     void raiseEvent(int32_t eventType, const VariantArray& args = {});
 
     std::size_t subscriberCount() const { return m_subscribers.size(); }
 
 private:
-    bool holds(int32_t cookie) const;
-
-    std::vector<std::pair<int32_t, IKVEventSubscriber*>> m_subscribers; // in registration order
-    int32_t m_nextCookie = 1;
+    EventSubscribers m_subscribers;
 };
 
 } // namespace kv380::demo

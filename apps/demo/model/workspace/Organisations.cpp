@@ -17,11 +17,7 @@ std::shared_ptr<IKVOrganisation> Organisations::Item(int32_t lIndex) {
 }
 
 void Organisations::Load() {
-    m_context->later("Organisations.Load", [self = weak_from_this()] {
-        if (auto organisations = self.lock()) {
-            organisations->completeLoad();
-        }
-    });
+    completeLoadLater(m_context->poster("Organisations.Load"), weak_from_this(), [this] { completeLoad(); });
 }
 
 void Organisations::completeLoad() {

@@ -19,11 +19,8 @@ std::shared_ptr<IKVPresentedObject> PresentedObjects::Item(int32_t lIndex) {
 
 void PresentedObjects::Load(int32_t iViewNumber) {
     m_viewNumber = iViewNumber;
-    m_context->later("PresentedObjects.Load", [self = weak_from_this()] {
-        if (auto objects = self.lock()) {
-            objects->completeLoad();
-        }
-    });
+    completeLoadLater(m_context->poster("PresentedObjects.Load"), weak_from_this(),
+                      [this] { completeLoad(); });
 }
 
 void PresentedObjects::completeLoad() {

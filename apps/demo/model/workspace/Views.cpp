@@ -17,11 +17,7 @@ std::shared_ptr<IKVView> Views::Item(int32_t lIndex) {
 }
 
 void Views::Load() {
-    m_context->later("Views.Load", [self = weak_from_this()] {
-        if (auto views = self.lock()) {
-            views->completeLoad();
-        }
-    });
+    completeLoadLater(m_context->poster("Views.Load"), weak_from_this(), [this] { completeLoad(); });
 }
 
 void Views::Unload() {

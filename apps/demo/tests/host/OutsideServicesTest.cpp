@@ -92,7 +92,7 @@ TEST_F(DemoHostTest, TheDeleterRemovesObjectsFromTheWorkspaceForGood) {
     EXPECT_FALSE(host->database().object(101));
     EXPECT_FALSE(host->database().object(114));
     auto objects = loadedObjects(view("By System", "All Objects"));
-    EXPECT_EQ(objects->Count(), 30);
+    EXPECT_EQ(objects->Count(), 28);
     EXPECT_EQ(object(objects, "P-101"), nullptr);
     EXPECT_EQ(object(objects, "L-1001")->ToObjectID(), ""); // the pipe lost the end it had at P-101
     EXPECT_EQ(object(objects, "L-1001")->FromObjectID(), "105");

@@ -63,8 +63,7 @@ TEST_F(StockpileSession, TheWorkspaceOpensIntoTheFirstOrganisationsViewTabs) {
     EXPECT_TRUE(control->hasSymbolLibraryList());
 }
 
-TEST_F(StockpileSession, AViewListsItsObjectsWithSymbolsLeavingOutNodesAndUnresolvableOnes) {
-    desktop->answerNext(ui::msgbox::OK);
+TEST_F(StockpileSession, TheFirstViewListsItsObjectsWithSymbolsLeavingOutNodesWithoutAnyMessage) {
     control->TabStrip.selectTab(2);
     settle();
 
@@ -73,15 +72,28 @@ TEST_F(StockpileSession, AViewListsItsObjectsWithSymbolsLeavingOutNodesAndUnreso
                                 "E-301",   "E-302",   "E-303",   "S-205",   "P-105",  "XV-401", "XV-402",
                                 "NRV-403", "FCV-404", "MOV-405", "PSV-406", "FT-501", "LT-502", "PT-503",
                                 "TT-504",  "L-1001",  "L-1002",  "L-1003",  "L-1004", "S-1005"}));
-    ASSERT_EQ(desktop->messageBoxes().size(), 1u);
-    EXPECT_THAT(desktop->messageBoxes()[0].prompt, HasSubstr("for item P-104"));
-    EXPECT_THAT(desktop->messageBoxes()[0].prompt, HasSubstr("for item XV-407"));
+    EXPECT_TRUE(desktop->messageBoxes().empty());
+    EXPECT_EQ(reports->count(), 0u);
 
-    // The resolved paths went back into the workspace; the unresolvable ones were cleared.
+    // The resolved paths went back into the workspace, E-301's old one found by its file name.
     EXPECT_EQ(host->database().object(109)->symbol,
               host->symbolRoot() + "\\Exchangers\\ShellAndTube\\ShellTube.sym");
     EXPECT_EQ(host->database().object(102)->symbol, host->symbolRoot() + "\\Pumps\\Reciprocating.sym");
+}
+
+TEST_F(StockpileSession,
+       TheLegacyImportViewReportsItsUnresolvableSymbolsOnceAndListsTheObjectWhoseSymbolWasFound) {
+    ASSERT_EQ(control->TabStrip.tab(8).caption, "Legacy Import");
+    desktop->answerNext(ui::msgbox::OK);
+    control->TabStrip.selectTab(8);
+    settle();
+    EXPECT_THAT(listed(7), ElementsAre("E-301"));
+    ASSERT_EQ(desktop->messageBoxes().size(), 1u);
+    EXPECT_THAT(desktop->messageBoxes()[0].prompt, HasSubstr("for item P-104"));
+    EXPECT_THAT(desktop->messageBoxes()[0].prompt, HasSubstr("for item XV-407"));
+    // The unresolvable paths were cleared.
     EXPECT_EQ(host->database().object(104)->symbol, "");
+    EXPECT_EQ(host->database().object(124)->symbol, "");
 }
 
 TEST_F(StockpileSession, AnOrganisationWithMoreThanAPageOfViewsHasSeveralPages) {
@@ -94,7 +106,6 @@ TEST_F(StockpileSession, AnOrganisationWithMoreThanAPageOfViewsHasSeveralPages) 
 TEST_F(StockpileSession, APlotAreaViewFollowsTheDrawingMadeActive) {
     control->cmbOrganiseBy.setListIndex(1);
     settle();
-    desktop->answerNext(ui::msgbox::OK); // P-104's symbol is missing
     control->TabStrip.selectTab(2);
     settle();
     EXPECT_THAT(listed(1), testing::Contains("P-101"));

@@ -8,12 +8,15 @@
 #include "model/drawing/DrawingApplication.h"
 #include "qt/FormView.h"
 #include "qt/FormWindow.h"
+#include "qt/ItemIconCache.h"
 #include "qt/QtTestApp.h"
 #include "support/InProcessStockpile.h"
 #include "support/TempRegistry.h"
 #include "window/DatasheetWindow.h"
 #include "window/DemoSession.h"
 #include "window/Screenshot.h"
+#include "window/StatusMessages.h"
+#include "window/UnattendedDesktop.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -134,8 +137,9 @@ TEST_F(DemoWindowTest, TheStockpileShowsTheSampleOrganisationsAndViews) {
     }
     EXPECT_EQ(names, QStringList({"By System", "By Plot Area", "By Work Pack"}));
     EXPECT_EQ(organisations->currentText(), "By System");
-    EXPECT_EQ(tabTexts(), QStringList({"Options", "All Objects", "All UO Objects", "Feed Section",
-                                       "Heat Recovery", "Instrumentation", "Simulation Flowsheet"}));
+    EXPECT_EQ(tabTexts(),
+              QStringList({"Options", "All Objects", "All UO Objects", "Feed Section", "Heat Recovery",
+                           "Instrumentation", "Simulation Flowsheet", "Legacy Import"}));
     // The Options tab shows the option frames and no list.
     EXPECT_TRUE(widgetOf(control().fraOrganise)->isVisible());
     EXPECT_FALSE(widgetOf(control().fraRWLView)->isVisible());
@@ -150,12 +154,64 @@ TEST_F(DemoWindowTest, AViewTabListsTheViewsObjectsWithoutNodesOrUnresolvableSym
                                 "TT-504",  "L-1001",  "L-1002",  "L-1003",  "L-1004", "S-1005"}));
     EXPECT_FALSE(widgetOf(control().fraOrganise)->isVisible());
     EXPECT_TRUE(widgetOf(control().fraRWLView)->isVisible());
-    // The two unresolvable symbols were reported in the status bar (the last one shows).
-    EXPECT_TRUE(session.window().statusBar()->currentMessage().contains("XV-407"));
 
     showTab(3);
     EXPECT_THAT(listed(3), UnorderedElementsAreArray<std::string>({"P-101", "P-102", "P-103", "V-201",
                                                                    "XV-401", "XV-402", "FCV-404", "L-1001"}));
+}
+
+// Records the message boxes of a run nobody watches.
+class RecordingDesktop : public UnattendedDesktop {
+public:
+    int MsgBox(const std::string& prompt, int style, const std::string& title) override {
+        prompts.push_back(prompt);
+        return UnattendedDesktop::MsgBox(prompt, style, title);
+    }
+    std::vector<std::string> prompts;
+};
+
+TEST_F(DemoWindowTest, AFirstStartIsCleanAndTheUnresolvableSymbolsWaitInTheLegacyImportView) {
+    auto desktop = std::make_shared<RecordingDesktop>();
+    ui::setCurrentDesktop(desktop);
+    // Open by now: the text of the opening has gone.
+    EXPECT_NE(session.window().statusBar()->currentMessage(), WorkspaceOpening::Text);
+
+    showTab(1);
+    EXPECT_TRUE(desktop->prompts.empty());
+    EXPECT_TRUE(session.window().statusBar()->currentMessage().isEmpty())
+        << session.window().statusBar()->currentMessage().toStdString();
+
+    const int legacy = static_cast<int>(tabTexts().indexOf("Legacy Import"));
+    ASSERT_GT(legacy, 1);
+    showTab(legacy);
+    EXPECT_THAT(listed(legacy), ElementsAre("E-301")); // the objects whose symbols are lost are not listed
+    ASSERT_EQ(desktop->prompts.size(), 1u);
+    EXPECT_NE(desktop->prompts[0].find("XV-407"), std::string::npos) << desktop->prompts[0];
+}
+
+TEST_F(DemoWindowTest, EachObjectShowsItsOwnSymbolAndItsWholeNameAsTooltip) {
+    showTab(1);
+    QAbstractItemView* list = listWidget(1);
+    const auto iconAt = [&](const std::string& name) {
+        return list->model()->index(rowOf(1, name), 0).data(Qt::DecorationRole).value<QIcon>();
+    };
+    const auto pictureOf = [&](const std::string& name) {
+        return iconAt(name).pixmap(list->iconSize()).toImage();
+    };
+    // The symbols arrive from the workers; the list is painted again as they do.
+    ASSERT_TRUE(processUntil(
+        [&] {
+            list->viewport()->repaint();
+            return session.window().stockpileView()->itemIcons() != nullptr &&
+                   session.window().stockpileView()->itemIcons()->drawing() == 0 &&
+                   pictureOf("P-101") != pictureOf("V-201");
+        },
+        kWindowWait));
+    // Each its own symbol: a gate valve is no globe valve, a pump no tank; none is the placeholder.
+    EXPECT_NE(pictureOf("XV-401"), pictureOf("XV-402"));
+    EXPECT_NE(pictureOf("P-101"), pictureOf("T-203"));
+    EXPECT_NE(iconAt("XV-401").cacheKey(), iconAt("L-1001").cacheKey());
+    EXPECT_EQ(list->model()->index(rowOf(1, "XV-401"), 0).data(Qt::ToolTipRole).toString(), "XV-401");
 }
 
 TEST_F(DemoWindowTest, ResizingTheStockpileDockLaysTheListOutAgain) {

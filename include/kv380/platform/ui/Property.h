@@ -28,7 +28,8 @@ enum class Property {
     Interval,   // timer interval
     Buttons,    // command button default/cancel role, style and picture
     Picture,    // image picture, image-list content, tree view's image list
-    ClientArea, // tab strip client top
+    ClientArea, // tab strip client area (top and height)
+    Placement,  // the edge a tab strip draws its tabs along
     ScaleSize,  // a form's or user control's inner size
     Controls,   // a control was added to or removed from a form's or user control's collection
     Shown,      // a form was loaded, shown modally, or unloaded

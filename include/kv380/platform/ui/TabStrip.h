@@ -38,10 +38,17 @@ public:
     // Selects a tab and raises Click; an index outside 1..count throws 35600 and changes nothing.
     void selectTab(int index);
 
-    // Top of the client area (below the tab captions) in the container's twips. Only a renderer knows it:
-    // the renderer writes it, tests set it.
+    // The edge the tabs are drawn along; the client area is the rest of the strip.
+    enum class Placement { Top, Bottom };
+    Placement TabPlacement() const { return m_placement; }
+    void setTabPlacement(Placement placement);
+
+    // The client area (the strip less its row of tab captions) in the container's twips: its top and its
+    // height. Only a renderer knows them: the renderer writes them, tests set them.
     float ClientTop() const { return m_clientTop; }
     void setClientTop(float top);
+    float ClientHeight() const { return m_clientHeight; }
+    void setClientHeight(float height);
 
     std::function<void()> Click;
 
@@ -50,7 +57,9 @@ private:
 
     std::vector<Tab> m_tabs;
     int m_selected{0};
+    Placement m_placement{Placement::Top};
     float m_clientTop{0};
+    float m_clientHeight{0};
 };
 
 } // namespace kv380::ui
