@@ -3,12 +3,14 @@
 //   kv380_demo                      a window (needs a display)
 //   kv380_demo --screenshot FILE    renders the window offscreen once a view's objects show, writes a PNG
 //   kv380_demo --screenshot FILE --menu   the same with an object's context menu open
+//   kv380_demo --tour DIR           offscreen, writes a picture of each main step into DIR
 //   kv380_demo --reset              starts again from the sample workspace (deletes the user's copy)
 #include "model/DemoPaths.h"
 #include "model/db/WorkspaceCreation.h"
 #include "platform/AutomationError.h"
 #include "window/DemoSession.h"
 #include "window/Screenshot.h"
+#include "window/Tour.h"
 
 #include <QApplication>
 
@@ -21,6 +23,7 @@ namespace {
 
 struct Arguments {
     std::string screenshot{};
+    std::string tour{};
     bool menu = false;
     bool reset = false;
     bool valid = true;
@@ -31,6 +34,8 @@ Arguments parse(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
             arguments.screenshot = argv[++i];
+        } else if (std::strcmp(argv[i], "--tour") == 0 && i + 1 < argc) {
+            arguments.tour = argv[++i];
         } else if (std::strcmp(argv[i], "--menu") == 0) {
             arguments.menu = true;
         } else if (std::strcmp(argv[i], "--reset") == 0) {
@@ -46,11 +51,13 @@ Arguments parse(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const Arguments arguments = parse(argc, argv);
-    if (!arguments.valid || (arguments.menu && arguments.screenshot.empty())) {
-        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu]]\n", argv[0]);
+    const bool pictures = !arguments.screenshot.empty() || !arguments.tour.empty();
+    if (!arguments.valid || (arguments.menu && arguments.screenshot.empty()) ||
+        (!arguments.screenshot.empty() && !arguments.tour.empty())) {
+        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu] | --tour DIR]\n", argv[0]);
         return 2;
     }
-    if (!arguments.screenshot.empty()) {
+    if (pictures) {
         qputenv("QT_QPA_PLATFORM", "offscreen"); // nobody watches: no display needed
     }
     QApplication application(argc, argv);
@@ -59,8 +66,11 @@ int main(int argc, char** argv) {
             std::filesystem::remove(std::filesystem::path(kv380::demo::defaultDataFolder()) /
                                     kv380::demo::WorkspaceFileName);
         }
-        kv380::demo::DemoSession session({.unattended = !arguments.screenshot.empty()});
+        kv380::demo::DemoSession session({.unattended = pictures});
         session.start();
+        if (!arguments.tour.empty()) {
+            return kv380::demo::takeTour(session, QString::fromStdString(arguments.tour)) ? 0 : 1;
+        }
         if (!arguments.screenshot.empty()) {
             const QString file = QString::fromStdString(arguments.screenshot);
             const bool taken = arguments.menu ? kv380::demo::takeMenuScreenshot(session, file)

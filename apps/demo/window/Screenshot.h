@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 
 #include <chrono>
 
+class QMenu;
+
 namespace kv380::demo {
 
 class DemoSession;
+class DemoWindow;
 
 // Waits for the sample workspace to load, shows the first view's tab with its objects, and writes a
 // picture of the window (PNG). False, with the reason on standard error, when the list did not fill within
@@ -19,5 +23,8 @@ bool takeScreenshot(DemoSession& session, const QString& file,
 // its place, and closed without a choice.
 bool takeMenuScreenshot(DemoSession& session, const QString& file,
                         std::chrono::milliseconds limit = std::chrono::seconds(20));
+
+// A picture of the window with the open menu drawn over it at its place.
+QPixmap pictureWithMenu(DemoWindow& window, QMenu& menu);
 
 } // namespace kv380::demo

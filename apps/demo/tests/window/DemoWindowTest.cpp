@@ -14,6 +14,7 @@
 #include "window/DatasheetWindow.h"
 #include "window/DemoSession.h"
 #include "window/Screenshot.h"
+#include "window/Tour.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -281,6 +282,36 @@ TEST_F(DemoWindowTest, TheMenuScreenshotShowsTheContextMenuOverTheWindow) {
     // The menu closed without running a command.
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_TRUE(session.host().application()->commands().empty());
+}
+
+// Whether a picture shows more than a plain fill.
+bool notBlank(const QImage& picture) {
+    std::set<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 7) {
+        for (int x = 0; x < picture.width(); x += 7) {
+            colours.insert(picture.pixel(x, y));
+        }
+    }
+    return colours.size() > 8;
+}
+
+TEST_F(DemoWindowTest, TheTourTakesAPictureOfEachStepWithTheTabCaptionsUncovered) {
+    const QString folder = QString::fromStdString(data / "tour");
+    ASSERT_TRUE(takeTour(session, folder));
+    for (const char* name : {"1-list.png", "2-options.png", "3-menu.png", "4-symbol-map.png"}) {
+        const QImage picture(folder + "/" + name);
+        ASSERT_FALSE(picture.isNull()) << name;
+        EXPECT_TRUE(notBlank(picture)) << name;
+    }
+    EXPECT_EQ(QImage(folder + "/1-list.png").size(), session.window().size());
+    // The Symbol Map dialog was closed again, and nothing was run on the way.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(session.host().application()->commands().empty());
+    // On both kinds of tab, nothing the panel shows covers the tab captions.
+    EXPECT_THAT(controlsOverTabCaptions(session), testing::IsEmpty());
+    control().TabStrip.selectTab(1);
+    processUntil([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_THAT(controlsOverTabCaptions(session), testing::IsEmpty());
 }
 
 } // namespace
