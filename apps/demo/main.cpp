@@ -3,6 +3,7 @@
 //   kv380_demo                      a window (needs a display)
 //   kv380_demo --screenshot FILE    renders the window offscreen once a view's objects show, writes a PNG
 //   kv380_demo --screenshot FILE --menu   the same with an object's context menu open
+//   kv380_demo --screenshot FILE --drawing   the same after objects were dropped on a drawing and joined
 //   kv380_demo --tour DIR           offscreen, writes a picture of each main step into DIR
 //   kv380_demo --reset              starts again from the sample workspace (deletes the user's copy)
 #include "model/DemoPaths.h"
@@ -25,6 +26,7 @@ struct Arguments {
     std::string screenshot{};
     std::string tour{};
     bool menu = false;
+    bool drawing = false;
     bool reset = false;
     bool valid = true;
 };
@@ -38,6 +40,8 @@ Arguments parse(int argc, char** argv) {
             arguments.tour = argv[++i];
         } else if (std::strcmp(argv[i], "--menu") == 0) {
             arguments.menu = true;
+        } else if (std::strcmp(argv[i], "--drawing") == 0) {
+            arguments.drawing = true;
         } else if (std::strcmp(argv[i], "--reset") == 0) {
             arguments.reset = true;
         } else {
@@ -52,9 +56,10 @@ Arguments parse(int argc, char** argv) {
 int main(int argc, char** argv) {
     const Arguments arguments = parse(argc, argv);
     const bool pictures = !arguments.screenshot.empty() || !arguments.tour.empty();
-    if (!arguments.valid || (arguments.menu && arguments.screenshot.empty()) ||
-        (!arguments.screenshot.empty() && !arguments.tour.empty())) {
-        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu] | --tour DIR]\n", argv[0]);
+    if (!arguments.valid || ((arguments.menu || arguments.drawing) && arguments.screenshot.empty()) ||
+        (arguments.menu && arguments.drawing) || (!arguments.screenshot.empty() && !arguments.tour.empty())) {
+        std::fprintf(stderr, "usage: %s [--reset] [--screenshot FILE [--menu | --drawing] | --tour DIR]\n",
+                     argv[0]);
         return 2;
     }
     if (pictures) {
@@ -73,8 +78,9 @@ int main(int argc, char** argv) {
         }
         if (!arguments.screenshot.empty()) {
             const QString file = QString::fromStdString(arguments.screenshot);
-            const bool taken = arguments.menu ? kv380::demo::takeMenuScreenshot(session, file)
-                                              : kv380::demo::takeScreenshot(session, file);
+            const bool taken = arguments.menu      ? kv380::demo::takeMenuScreenshot(session, file)
+                               : arguments.drawing ? kv380::demo::takeDrawingScreenshot(session, file)
+                                                   : kv380::demo::takeScreenshot(session, file);
             return taken ? 0 : 1;
         }
         return application.exec();

@@ -142,4 +142,8 @@ ui::UserControl& StockpileObject::UserControl() {
     return *m_control;
 }
 
+void StockpileObject::setPlaceObjectHook(PlaceObjectHook hook) {
+    m_control->setPlaceObjectHook(std::move(hook));
+}
+
 } // namespace kv380

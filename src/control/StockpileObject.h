@@ -58,6 +58,7 @@ public:
     bool IsDiagramConversion(const std::string& sTargetClass, bool& bSimConversion) override;
     void DocumentActivated(const std::string& sDiagramClass, const std::string& sDiagramID) override;
     ui::UserControl& UserControl() override;
+    void setPlaceObjectHook(PlaceObjectHook hook) override;
 
     // The control itself, for code of this library (and its tests).
     ctlStockpile& control() { return *m_control; }

@@ -1,11 +1,14 @@
 #include "control/ctlStockpile.h"
 
 #include "settings/CharSetUtils.h"
+#include "stockpile/AccessibleTexts.h"
+#include "stockpile/EntryFeedback.h"
 
 namespace kv380 {
 
 ctlStockpile::ctlStockpile()
     : ui::UserControl("ctlStockpile"), StockpileDesign(static_cast<ui::UserControl&>(*this)) {
+    describeForAccessibility(*this);
     wireEvents();
     initialize();
 }
@@ -33,8 +36,18 @@ void ctlStockpile::wireEvents() {
     Hide = boundary("UserControl_Hide", [this] { UserControl_Hide(); });
 
     cmbOrganiseBy.Click = boundary("cmbOrganiseBy_Change", [this] { m_tabs.cmbOrganiseBy_Change(); });
-    TabStrip.Click = boundary("TabStrip_Click", [this] { m_tabs.TabStrip_Click(); });
+    TabStrip.Click = boundary("TabStrip_Click", [this] {
+        m_tabs.TabStrip_Click();
+        m_keys.tabShown(m_shown.tabPosition());
+    });
     txtPageNo.Change = boundary("txtPageNo_Change", [this] { m_tabs.txtPageNo_Change(); });
+    txtPageNo.EditFinished = boundary("txtPageNo_EditFinished", [this] { m_tabs.txtPageNo_EditFinished(); });
+    // The filter is applied when a view is listed; meanwhile the box says whether the pattern is usable.
+    txtFilterBy.Change = boundary("txtFilterBy_Change",
+                                  [this] { txtFilterBy.setErrorMark(filterProblem(txtFilterBy.Text())); });
+    KeyDown = [this](int& keyCode, int shift, ui::Control* focused) {
+        trap("UserControl_KeyDown", [&] { m_keys.UserControl_KeyDown(keyCode, shift, focused); });
+    };
     txtRefreshRate.Change = boundary("txtRefreshRate_Change", [this] { m_refresh.txtRefreshRate_Change(); });
     chkAutoRefresh.Click = boundary("chkAutoRefresh_Click", [this] { m_refresh.chkAutoRefresh_Click(); });
     cmdRefresh.Click = boundary("cmdRefresh_Click", [this] { m_refresh.cmdRefresh_Click(); });

@@ -13,6 +13,7 @@
 #include "stockpile/ReportError.h"
 #include "stockpile/ShownView.h"
 #include "stockpile/StockpileDesign.h"
+#include "stockpile/StockpileKeyboard.h"
 #include "stockpile/ViewTabs.h"
 #include "symbols/ObjectSymbols.h"
 #include "symbols/StockPileSymbolMap.h"
@@ -65,7 +66,8 @@ public:
     std::shared_ptr<ObjectCollection> DragDropObject() { return m_selection.DragDropObject(); }
     // The presented objects selected in the shown view's list, read afresh.
     std::shared_ptr<ObjectCollection> SelectedObjects() { return m_selection.SelectedObjects(); }
-    // The host's pixel sizing call; x and y (pixels) are raised to 240 x 100 and written back.
+    // The host's pixel sizing call; x and y (pixels) are raised to 240 x 100 (at 96 dots per inch) and
+    // written back.
     void ResizeLayout(int32_t& x, int32_t& y) { m_layout.ResizeLayout(x, y); }
     // The host's dialog bar the control sits in.
     std::shared_ptr<DrwDialogBar> DialogBar() { return m_host.m_oDialogBar; }
@@ -127,6 +129,11 @@ public:
         m_symbols.DocumentActivated(sDiagramClass, sDiagramID);
     }
 
+    // Not a slot: the host's hook for Enter on an object of the list (see _ctlStockpile).
+    void setPlaceObjectHook(StockpileKeyboard::PlaceObjectHook hook) {
+        m_keys.setPlaceObjectHook(std::move(hook));
+    }
+
     // --- State a host or test may inspect. ---
     int32_t currentPage() const { return m_shown.currentPage(); }
     int32_t pageCount() const { return m_shown.pageCount(); }
@@ -169,6 +176,7 @@ private:
     ViewTabs m_tabs{*this, m_host, m_shown, m_refresh, m_selection, m_layout, m_symbols, m_sinks};
     ObjectSymbols m_objects{*this, m_host, m_shown, m_selection, m_symbols};
     ListMouse m_mouse{*this, m_host, m_shown, m_selection, m_refresh, m_symbols, *this};
+    StockpileKeyboard m_keys{*this, m_shown, m_selection, m_mouse};
 };
 
 } // namespace kv380

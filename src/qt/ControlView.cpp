@@ -1,10 +1,14 @@
 #include "qt/ControlView.h"
 
 #include "platform/ui/Control.h"
+#include "platform/ui/RWListView.h"
+#include "qt/FieldMarks.h"
 #include "qt/FormView.h"
+#include "qt/ListStatus.h"
 #include "qt/Pictures.h"
 #include "qt/Text.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QMouseEvent>
 
@@ -82,7 +86,10 @@ void ControlView::detach() {
 
 void ControlView::mirrorAll() {
     for (int p = 0; p < ui::kPropertyCount; ++p) {
-        mirror(static_cast<ui::Property>(p));
+        // A request for the focus is an event, not a state to show again.
+        if (static_cast<ui::Property>(p) != ui::Property::Focus) {
+            mirror(static_cast<ui::Property>(p));
+        }
     }
 }
 
@@ -126,7 +133,24 @@ void ControlView::mirror(ui::Property what) {
         m_widget->setEnabled(m_control->Enabled());
         break;
     case ui::Property::ToolTipText:
-        m_widget->setToolTip(toQt(m_control->ToolTipText()));
+    case ui::Property::Mark:
+        showErrorMark(*m_widget, *m_control);
+        showAccessibleTexts(*m_widget, *m_control);
+        break;
+    case ui::Property::Accessible:
+        showAccessibleTexts(*m_widget, *m_control);
+        break;
+    case ui::Property::Focus:
+        m_widget->setFocus(Qt::OtherFocusReason);
+        break;
+    case ui::Property::Status:
+    case ui::Property::List: // the empty-list message shows only while the list is empty
+        if (auto* list = dynamic_cast<const ui::RWListView*>(m_control)) {
+            auto* area = qobject_cast<QAbstractScrollArea*>(m_widget.data());
+            if (area != nullptr && area->viewport() != nullptr) {
+                ListStatus::of(*area).show(*list);
+            }
+        }
         break;
     case ui::Property::Font:
         if (m_control->hasFont()) {

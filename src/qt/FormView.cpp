@@ -6,6 +6,8 @@
 #include "platform/ui/UserControl.h"
 #include "qt/ControlView.h"
 #include "qt/ControlViewFactory.h"
+#include "qt/FieldMarks.h"
+#include "qt/KeyboardShortcuts.h"
 #include "qt/Pictures.h"
 #include "qt/SlotGuard.h"
 #include "qt/Text.h"
@@ -48,6 +50,7 @@ QWidget* deepestAt(const QWidget* parent, QPoint pos, const QWidget* except) {
 FormView::FormView(ui::UserControl& control, QWidget* parent)
     : FormView(static_cast<ui::TopLevel&>(control), parent) {
     start();
+    new KeyboardShortcuts(*this, control);
 }
 
 FormView::FormView(ui::TopLevel& topLevel, QWidget* parent)
@@ -60,6 +63,17 @@ FormView::FormView(ui::TopLevel& topLevel, QWidget* parent)
 
 FormView::~FormView() {
     detach();
+}
+
+ui::Control* FormView::controlOf(const QWidget* widget) const {
+    for (; widget != nullptr && widget != this; widget = widget->parentWidget()) {
+        for (const auto& [control, view] : m_views) {
+            if (view->widget() == widget) {
+                return view->control();
+            }
+        }
+    }
+    return nullptr;
 }
 
 FormView* FormView::of(const ui::TopLevel& topLevel) {
@@ -278,6 +292,9 @@ void FormView::mirrorTopLevel(ui::Property what) {
         break;
     case ui::Property::Enabled:
         setEnabled(m_topLevel->Enabled());
+        break;
+    case ui::Property::Accessible:
+        showAccessibleTexts(*this, *m_topLevel);
         break;
     case ui::Property::Caption:
         if (form != nullptr) {

@@ -23,7 +23,8 @@ class ListWidget;
 // state in the model; the mouse buttons become MouseDown/MouseUp (after the view has updated the
 // selection, so a handler reads the selection the click made), then Click; a released key becomes KeyUp
 // (after the view moved its selection); a drag of the selected items
-// carries their keys as text and raises OLEStartDrag before and OLECompleteDrag after.
+// carries their keys (as text and as StockpileObjectsMimeType) and raises OLEStartDrag before and
+// OLECompleteDrag after.
 //
 // A list hidden when its view is made (a page of tabs loads up to 254 hidden list elements, of which one is
 // shown at a time) gets its widget when it is first shown or its widget is asked for: making hundreds of

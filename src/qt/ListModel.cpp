@@ -1,6 +1,7 @@
 #include "qt/ListModel.h"
 
 #include "platform/ui/RWListView.h"
+#include "qt/ListDrag.h"
 #include "qt/Pictures.h"
 #include "qt/Text.h"
 
@@ -63,7 +64,7 @@ Qt::DropActions ListModel::supportedDragActions() const {
 }
 
 QStringList ListModel::mimeTypes() const {
-    return {QStringLiteral("text/plain")};
+    return {QStringLiteral("text/plain"), QString::fromLatin1(StockpileObjectsMimeType)};
 }
 
 QMimeData* ListModel::mimeData(const QModelIndexList& indexes) const {
@@ -76,8 +77,10 @@ QMimeData* ListModel::mimeData(const QModelIndexList& indexes) const {
             keys.push_back(toQt(item->key));
         }
     }
+    const QString text = keys.join(QLatin1Char('\n'));
     auto* data = new QMimeData;
-    data->setText(keys.join(QLatin1Char('\n')));
+    data->setText(text);
+    data->setData(QString::fromLatin1(StockpileObjectsMimeType), text.toUtf8());
     return data;
 }
 

@@ -28,7 +28,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     Qt::DropActions supportedDragActions() const override;
     QStringList mimeTypes() const override;
-    // The dragged items' keys as plain text, one a line.
+    // The dragged items' keys, one a line, as plain text and in the list's own drag format (qt/ListDrag.h).
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
     // The list's content changed.

@@ -12,6 +12,9 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace kv380::qt {
 
 namespace {
@@ -20,16 +23,21 @@ QStyle* styleOf(const QWidget* widget) {
     return widget != nullptr ? widget->style() : QApplication::style();
 }
 
-// Symbol files are SVG drawings whatever their extension says.
+// Symbol files are SVG drawings whatever their extension says. The preview is drawn for the pixels of the
+// densest screen (64 device-independent pixels square), so that it stays sharp at any scale.
 QIcon drawingIcon(const QString& path) {
     QSvgRenderer renderer(path);
     if (!renderer.isValid()) {
         return {};
     }
-    QPixmap pixmap(64, 64);
+    constexpr int kSide = 64;
+    const qreal ratio = std::max<qreal>(1.0, qApp != nullptr ? qApp->devicePixelRatio() : 1.0);
+    const int pixels = static_cast<int>(std::ceil(kSide * ratio));
+    QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);
+    pixmap.setDevicePixelRatio(ratio);
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(0, 0, kSide, kSide));
     painter.end();
     return QIcon(pixmap);
 }

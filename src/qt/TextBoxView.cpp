@@ -12,6 +12,10 @@ TextBoxView::TextBoxView(FormView& form, ui::TextBox& textBox)
     setWidget(m_edit, false);
     // textEdited comes from the user only, never from setText: a mirrored change cannot echo back.
     connect(m_edit, &QLineEdit::textEdited, this, &TextBoxView::edited);
+    // Enter, or the focus leaving the box.
+    connect(m_edit, &QLineEdit::editingFinished, this, [this] {
+        input("QLineEdit::editingFinished", ui::Property::Text, [&] { m_textBox.raiseEditFinished(); });
+    });
 }
 
 void TextBoxView::edited(const QString& text) {

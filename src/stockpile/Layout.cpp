@@ -151,14 +151,23 @@ ListElementLayout layoutListElement(float fraRWLViewWidth, float fraRWLViewHeigh
     return r;
 }
 
+int32_t minimumPixels(int32_t standardPixels, float twipsPerPixel) {
+    // Below the standard density (or for a scale nobody can use) the standard minimum stands.
+    if (!(twipsPerPixel > 0.0F) || twipsPerPixel >= StandardTwipsPerPixel) {
+        return standardPixels;
+    }
+    const double twips = static_cast<double>(standardPixels) * StandardTwipsPerPixel;
+    return static_cast<int32_t>(std::ceil(twips / static_cast<double>(twipsPerPixel)));
+}
+
 ResizeLayoutResult resizeLayout(int32_t x, int32_t y, float twipsPerPixelX, float twipsPerPixelY) {
     ResizeLayoutResult r;
     if (!(y >= 1 && x > 0)) {
         return r;
     }
     r.acts = true;
-    r.x = std::max(x, int32_t{240});
-    r.y = std::max(y, int32_t{100});
+    r.x = std::max(x, minimumPixels(MinimumWidthPixels, twipsPerPixelX));
+    r.y = std::max(y, minimumPixels(MinimumHeightPixels, twipsPerPixelY));
     try {
         assignSize(r.width, static_cast<float>(r.x) * twipsPerPixelX, ResizeStep::Width);
         assignSize(r.height, static_cast<float>(r.y) * twipsPerPixelY, ResizeStep::Height);

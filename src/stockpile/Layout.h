@@ -134,8 +134,19 @@ struct ResizeLayoutResult {
     LayoutStop<ResizeStep> stop;
 };
 
-// The host's pixel sizing call: acts only for y >= 1 and x > 0 and keeps the control at 240 x 100 pixels
-// at least, the size below which the layout would refuse negative frame sizes.
+// The smallest size ResizeLayout gives the control: 240 x 100 pixels at the standard 15 twips per pixel
+// (96 dots per inch), the size below which the layout would refuse negative frame sizes.
+inline constexpr int32_t MinimumWidthPixels = 240;
+inline constexpr int32_t MinimumHeightPixels = 100;
+inline constexpr float StandardTwipsPerPixel = 15.0F;
+
+// The minimum in pixels of a screen with `twipsPerPixel`: the standard one at 96 dots per inch or less, and
+// the same size in twips (so the same room for the layout) on a denser screen, rounded up; 240 pixels at
+// 15 twips per pixel are 600 at 6 (240 dots per inch).
+int32_t minimumPixels(int32_t standardPixels, float twipsPerPixel);
+
+// The host's pixel sizing call: acts only for y >= 1 and x > 0 and keeps the control at the minimum size
+// at least.
 ResizeLayoutResult resizeLayout(int32_t x, int32_t y, float twipsPerPixelX, float twipsPerPixelY);
 
 // The height GetMyHeight starts from and returns when the host has no "Stockpile" bar or the lookup fails.

@@ -1,6 +1,8 @@
 // The views-loaded handler, which counts the pages, and the page-number box.
 #include "stockpile/ViewTabs.h"
 
+#include "platform/convert/Convert.h"
+#include "stockpile/EntryFeedback.h"
 #include "stockpile/Paging.h"
 
 namespace kv380 {
@@ -31,18 +33,35 @@ void ViewTabs::m_oViewsEvents_LoadComplete() {
 }
 
 void ViewTabs::txtPageNo_Change() {
-    const PageNumberChange change =
-        pageNumberChanged(m_design.txtPageNo.Text(), m_shown.pageCount(), m_shown.currentPage());
+    const std::string text = m_design.txtPageNo.Text();
+    // A box the user has just cleared is an edit under way, not a request for page 1: that waits until
+    // the edit is finished (txtPageNo_EditFinished).
+    if (convert::trimSpaces(text).empty()) {
+        m_design.txtPageNo.setErrorMark({});
+        return;
+    }
+    const std::string problem = pageNumberProblem(text, m_shown.pageCount());
+    const PageNumberChange change = pageNumberChanged(text, m_shown.pageCount(), m_shown.currentPage());
     switch (change.kind) {
     case PageNumberChange::Kind::None:
+        m_design.txtPageNo.setErrorMark({});
         break;
     case PageNumberChange::Kind::Rewrite:
-        m_design.txtPageNo.setText(change.text); // runs this handling again
+        m_design.txtPageNo.setText(change.text); // runs this handling again, which clears the mark
+        // The box now names a page, but the user is told why it is not the one typed.
+        m_design.txtPageNo.setErrorMark(problem);
         break;
     case PageNumberChange::Kind::ShowPage:
+        m_design.txtPageNo.setErrorMark({});
         m_shown.setCurrentPage(change.page);
         DisplayTabs();
         break;
+    }
+}
+
+void ViewTabs::txtPageNo_EditFinished() {
+    if (convert::trimSpaces(m_design.txtPageNo.Text()).empty()) {
+        m_design.txtPageNo.setText("1"); // runs the change handling
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/convert/Checked.h"
 #include "platform/convert/Convert.h"
 #include "platform/ui/MousePointer.h"
+#include "stockpile/EntryFeedback.h"
 #include "stockpile/ReportError.h"
 
 namespace kv380 {
@@ -80,9 +81,11 @@ void RefreshChain::txtRefreshRate_Change() {
         }
         m_design.tmrRefreshMePlease.setInterval(checked::mul(rate, 1000)); // above 65535 ms the timer refuses
         m_lRefreshRate = rate;
+        m_design.txtRefreshRate.setErrorMark({});
     } catch (const AutomationError&) {
-        // Refused quietly: the timer keeps its interval, and the stored rate goes back to the last one
-        // accepted.
+        // Refused without a message: the timer keeps its interval, and the stored rate goes back to the
+        // last one accepted. The box is marked, so the refusal is not silent.
+        m_design.txtRefreshRate.setErrorMark(refreshRateProblem(m_design.txtRefreshRate.Text()));
         if (ticked) {
             m_host.settings().setRefreshRate(m_lRefreshRate);
         }

@@ -29,6 +29,8 @@ public:
     void m_oViewsEvents_LoadComplete();
     // The page-number box changed.
     void txtPageNo_Change();
+    // The user finished editing the page-number box: a box left blank goes to page 1 only now.
+    void txtPageNo_EditFinished();
     // Rebuilds the tabs and list elements of the current page and reselects the remembered tab.
     void DisplayTabs();
     // Shows the chosen tab: the Options frames, or a view's list (whose objects are then requested).

@@ -5,6 +5,7 @@
 #include "host/ctlSymbolLibrary.h"
 #include "platform/fs/Folder.h"
 #include "platform/ui/MousePointer.h"
+#include "stockpile/EntryFeedback.h"
 #include "stockpile/ListFilter.h"
 #include "stockpile/ReportError.h"
 #include "symbols/FileSystemUtilities.h"
@@ -109,8 +110,11 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
     }
 
     // A malformed filter is reported once for the fill, not once for every object, and lists nothing.
-    const ListFilter filter(m_design.txtFilterBy.Text()); // compiled once for the fill
+    const std::string filterText = m_design.txtFilterBy.Text();
+    const ListFilter filter(filterText); // compiled once for the fill
     bool filterRefused = false;
+    // The list's status line: the objects listed, of those the view would list without the filter.
+    int32_t listable = 0;
     const auto inFilter = [&](const std::string& name) {
         bool passes = false;
         if (!filterRefused && !trap("InFilter", [&] { passes = filter.passes(name); })) {
@@ -128,12 +132,14 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
             passOver([&] {
                 const auto object = objects->Item(i);
                 const std::string key = deref(object).ObjectKey();
-                if (!inFilter(key)) {
-                    return;
-                }
+                const bool passes = inFilter(key);
                 const std::string symbol = object->Symbol();
                 const std::string type = object->ObjectType();
                 if (symbol.empty() || type == "Node" || type == "PipeNode") {
+                    return;
+                }
+                ++listable;
+                if (!passes) {
                     return;
                 }
                 passOver([&] { list->addItem(listItemKey(symbol, object->ObjectId()), key, {}, object); });
@@ -148,6 +154,11 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
                 }
             });
         }
+    });
+
+    passOver([&] {
+        list->setStatusText(matchCountText(list->itemCount(), listable));
+        list->setEmptyText(emptyListText(filterText, list->itemCount()));
     });
 
     // The view's own display choices, kept per view key.

@@ -3,14 +3,17 @@
 #include "platform/ui/RWListView.h"
 #include "platform/ui/UserControl.h"
 #include "qt/FormView.h"
+#include "qt/ListDrag.h"
 
 #include <QApplication>
 #include <QListView>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -170,6 +173,17 @@ TEST_F(ListRenderingTest, DraggingTheSelectedItemsRaisesStartBeforeAndCompletion
     release(*widget->viewport(), from + 3 * step);
     // Nothing accepts a drop here, so the drag ends without effect.
     EXPECT_EQ(events, (std::vector<std::string>{"start with 1", "complete 0"}));
+}
+
+TEST_F(ListRenderingTest, ADragCarriesTheItemsKeysInOrderAsTextAndInTheStockpilesOwnFormat) {
+    fill(4);
+    // Selected from the bottom up: the drag still lists them in the list's order.
+    const QModelIndexList dragged{model->index(3, 0), model->index(1, 0)};
+    const std::unique_ptr<QMimeData> data(model->mimeData(dragged));
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(model->mimeTypes().contains(StockpileObjectsMimeType));
+    EXPECT_EQ(data->text(), "k2\nk4");
+    EXPECT_EQ(data->data(StockpileObjectsMimeType), QByteArray("k2\nk4"));
 }
 
 TEST_F(ListRenderingTest, AnUnloadedListLeavesNoRowsBehindForAnyPaint) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace kv380::test {
 namespace {
 
@@ -112,6 +115,22 @@ TEST(ControlLayout, ResizeLayoutKeepsTheMinimumAndWritesItBack) {
     EXPECT_EQ(x, 300);
     EXPECT_EQ(y, 0);
     EXPECT_EQ(h.control->Width(), 240 * 15);
+}
+
+TEST(ControlLayout, OnA240DotsPerInchScreenResizingToTheMinimumReportsNothing) {
+    StockpileHarness h(FakeHost::Builder().organisation("Process").view("Pumps"));
+    h.attachAndOpen();
+    h.selectTab(2); // a list element is fitted too
+    h.desktop->setTwipsPerPixel(6, 6);
+    for (const auto& [width, height] : {std::pair{100, 50}, std::pair{240, 100}, std::pair{600, 250}}) {
+        int32_t x = width;
+        int32_t y = height;
+        h.control->ResizeLayout(x, y);
+        EXPECT_EQ(x, std::max(width, 600));
+        EXPECT_EQ(y, std::max(height, 250));
+    }
+    EXPECT_EQ(h.control->Height(), 250 * 6);
+    EXPECT_EQ(h.reporter->count(), 0u) << h.reporter->procedures().front();
 }
 
 } // namespace

@@ -240,6 +240,33 @@ TEST(Layout, TheListElementFillsItsFrameInsideAMargin) {
     EXPECT_EQ(narrowFrame.height, 2095);
 }
 
+TEST(Layout, OnDenserScreensTheMinimumKeepsItsSizeInTwips) {
+    // 96 dots per inch and coarser: the pixel minimum as it stands.
+    EXPECT_EQ(minimumPixels(240, 15), 240);
+    EXPECT_EQ(minimumPixels(100, 20), 100);
+    // 120 and 240 dots per inch, and a scale that cannot be used.
+    EXPECT_EQ(minimumPixels(240, 12), 300);
+    EXPECT_EQ(minimumPixels(100, 12), 125);
+    EXPECT_EQ(minimumPixels(240, 6), 600);
+    EXPECT_EQ(minimumPixels(100, 6), 250);
+    EXPECT_EQ(minimumPixels(100, 7), 215); // rounded up: 214.3 pixels would be too few
+    EXPECT_EQ(minimumPixels(100, 0), 100);
+
+    // At 240 dots per inch the old pixel minimum left the list a negative height; the new one lays out.
+    for (const float twipsPerPixel : {15.0F, 12.0F, 6.0F, 5.0F, 1.0F}) {
+        const ResizeLayoutResult smallest = resizeLayout(1, 1, twipsPerPixel, twipsPerPixel);
+        ASSERT_TRUE(smallest.acts);
+        EXPECT_GE(smallest.width, 240 * 15.0F) << twipsPerPixel;
+        EXPECT_GE(smallest.height, 100 * 15.0F) << twipsPerPixel;
+        LayoutInput in = control(smallest.width, smallest.height);
+        in.selectedTab = 2;
+        const LayoutResult r = layoutControl(in);
+        EXPECT_TRUE(r.stop.completes()) << twipsPerPixel;
+        EXPECT_TRUE(layoutListElement(r.fraRWLViewWidth, r.fraRWLViewHeight).stop.completes())
+            << twipsPerPixel;
+    }
+}
+
 TEST(Layout, ResizeLayoutKeepsAMinimumPixelSizeAndWritesItBack) {
     struct Case {
         int32_t x, y;
@@ -251,13 +278,13 @@ TEST(Layout, ResizeLayoutKeepsAMinimumPixelSizeAndWritesItBack) {
         {-5, 10, false, 0, 0},     {300, 1, true, 300, 100}, {500, 400, true, 500, 400},
     };
     for (const Case& c : cases) {
-        const ResizeLayoutResult r = resizeLayout(c.x, c.y, 15, 12);
+        const ResizeLayoutResult r = resizeLayout(c.x, c.y, 15, 15);
         EXPECT_EQ(r.acts, c.acts) << c.x << ", " << c.y;
         if (c.acts) {
             EXPECT_EQ(r.x, c.newX);
             EXPECT_EQ(r.y, c.newY);
             EXPECT_EQ(r.width, c.newX * 15.0f);
-            EXPECT_EQ(r.height, c.newY * 12.0f);
+            EXPECT_EQ(r.height, c.newY * 15.0f);
             EXPECT_TRUE(r.stop.completes());
         }
     }

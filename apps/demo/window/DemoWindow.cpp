@@ -13,12 +13,14 @@
 #include "qt/SlotGuard.h"
 #include "window/DatasheetWindow.h"
 #include "window/DockBarSurface.h"
+#include "window/DrawingArea.h"
 #include "window/SymbolLibraryPanel.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -83,6 +85,7 @@ DemoWindow::~DemoWindow() {
     m_host.application()->documents()->onActivated = nullptr;
     m_host.services()->onShowDatasheet = nullptr;
     m_host.services()->onDeleted = nullptr;
+    m_control.setPlaceObjectHook(nullptr);
     m_host.stockpileBar()->setSurface(nullptr);
     m_host.symbolLibraryBar()->setSurface(nullptr);
     m_stockpileView->detach();
@@ -95,16 +98,25 @@ void DemoWindow::buildDrawings() {
             QString::fromStdString(diagram.name + "   (" + diagram.diagramClass + ")"), m_drawings);
         item->setData(DiagramIdRole, QVariant::fromValue<qlonglong>(diagram.id));
     }
-    m_drawings->setToolTip("Double-click a drawing to make it the active one");
+    m_drawings->setToolTip("Double-click a drawing to open it and make it the active one");
     connect(m_drawings, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { activateDiagram(item->data(DiagramIdRole).toLongLong()); });
-    setCentralWidget(m_drawings);
+    m_drawingArea = new DrawingArea(m_host, m_control);
+    auto* centre = new QSplitter(Qt::Horizontal, this);
+    centre->addWidget(m_drawings);
+    centre->addWidget(m_drawingArea);
+    centre->setStretchFactor(1, 1);
+    centre->setSizes({200, 760});
+    setCentralWidget(centre);
 }
 
 void DemoWindow::buildDocks() {
     m_stockpileDock = new QDockWidget(StockpileBarTitle, this);
     m_stockpileDock->setObjectName("StockpileDock");
     m_stockpileView = new qt::FormView(m_control.UserControl(), m_stockpileDock);
+    // The dock never makes the panel smaller than its layout needs (the host's sizing call keeps the same
+    // minimum, in device-independent pixels, so on dense screens as well).
+    m_stockpileView->setMinimumSize(240, 100);
     m_stockpileDock->setWidget(m_stockpileView);
     addDockWidget(Qt::BottomDockWidgetArea, m_stockpileDock);
 
@@ -146,6 +158,7 @@ void DemoWindow::connectHost() {
     };
     application.documents()->onActivated = [this](const std::shared_ptr<Document>& drawing) {
         markActiveDrawing();
+        m_drawingArea->showDrawing(*drawing);
         if (drawing->diagramId()) {
             // The host tells the control from its own event handling: what fails is reported, not thrown.
             qt::guardSlot("DemoWindow::DocumentActivated", [&] {
@@ -154,7 +167,10 @@ void DemoWindow::connectHost() {
             });
         }
     };
-    application.onFound = [this](const std::vector<int64_t>& diagrams) { highlightDrawings(diagrams); };
+    application.onFound = [this](const FoundOnDrawings& found) {
+        highlightDrawings(found.diagramIds);
+        m_drawingArea->showFound(found);
+    };
     m_host.services()->onShowDatasheet = [this](const Datasheet& sheet) {
         auto* window = new DatasheetWindow(sheet, this);
         window->show();
@@ -162,7 +178,15 @@ void DemoWindow::connectHost() {
     };
     m_host.services()->onDeleted = [this](const std::vector<int64_t>& ids) {
         statusBar()->showMessage(QString("Deleted %1 object(s) from the workspace").arg(ids.size()));
+        // Their placements went with them.
+        m_drawingArea->reloadAll();
     };
+    // Enter on an object in the stock pile: the object goes on the active drawing, at its view's centre,
+    // with the symbol a drop would give it. What fails (no drawing active, the workspace refusing the write)
+    // goes back to the control, which reports it.
+    m_control.setPlaceObjectHook([this](const std::shared_ptr<IKVPresentedObject>& object) {
+        m_drawingArea->placeOnActiveDrawing(deref(object).ObjectId(), object->ObjectKey());
+    });
 }
 
 void DemoWindow::activateDiagram(int64_t diagramId) {

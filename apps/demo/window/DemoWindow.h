@@ -21,8 +21,10 @@ class FormView;
 namespace kv380::demo {
 
 class DemoHost;
+class DrawingArea;
 
-// The main window playing the drawing application: the workspace's drawings in the middle, the
+// The main window playing the drawing application: the workspace's drawings in the middle (their list
+// and the open drawings' canvases), the
 // "Stockpile" dock hosting the stock pile control and the "Symbol Library" dock, a status bar for the
 // application's texts and the error reports. The docks back the host's dialog bars.
 class DemoWindow : public QMainWindow {
@@ -38,6 +40,8 @@ public:
     void showReport(const ErrorReportEntry& report);
     // The list of the workspace's drawings.
     QListWidget* drawings() const { return m_drawings; }
+    // The open drawings' canvases, beside the list.
+    DrawingArea* drawingArea() const { return m_drawingArea; }
     // Selects the drawings of those diagrams in the list (what Find on Drawings found).
     void highlightDrawings(const std::vector<int64_t>& diagrams);
 
@@ -59,6 +63,7 @@ private:
     QDockWidget* m_stockpileDock{nullptr};
     QDockWidget* m_libraryDock{nullptr};
     QListWidget* m_drawings{nullptr};
+    DrawingArea* m_drawingArea{nullptr};
 };
 
 } // namespace kv380::demo

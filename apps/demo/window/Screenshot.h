@@ -24,6 +24,14 @@ bool takeScreenshot(DemoSession& session, const QString& file,
 bool takeMenuScreenshot(DemoSession& session, const QString& file,
                         std::chrono::milliseconds limit = std::chrono::seconds(20));
 
+// The same after a drawing's work: the first PFD drawing opened, a drum and two pumps dragged onto it from
+// the list, and the line from the drum to the first pump drawn with the connector tool.
+bool takeDrawingScreenshot(DemoSession& session, const QString& file,
+                           std::chrono::milliseconds limit = std::chrono::seconds(20));
+// That drawing's work alone, on the window as it is; false, with the reason on standard error, when a step
+// did not come about.
+bool workOnADrawing(DemoSession& session);
+
 // A picture of the window with the open menu drawn over it at its place.
 QPixmap pictureWithMenu(DemoWindow& window, QMenu& menu);
 

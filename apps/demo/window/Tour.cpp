@@ -186,7 +186,12 @@ bool takeTour(DemoSession& session, const QString& folder, std::chrono::millisec
     }
 
     // 4. The Symbol Map dialog for that object.
-    return pictureOfSymbolMap(session, into.filePath("4-symbol-map.png")) && uncovered;
+    if (!pictureOfSymbolMap(session, into.filePath("4-symbol-map.png"))) {
+        return false;
+    }
+
+    // 5. A drawing with objects dragged onto it and a line drawn between two of them.
+    return workOnADrawing(session) && savePicture(window.grab(), into.filePath("5-drawing.png")) && uncovered;
 }
 
 } // namespace kv380::demo

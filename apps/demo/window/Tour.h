@@ -14,6 +14,7 @@ class DemoSession;
 //   2-options.png     the Options tab
 //   3-menu.png        an object's context menu
 //   4-symbol-map.png  the Symbol Map dialog for that object
+//   5-drawing.png     a PFD drawing with a drum and two pumps dragged onto it and a line between two of them
 // False, with the reason on standard error, when a step did not come about within the time limit, a picture
 // could not be written, or a control covers the tab captions.
 bool takeTour(DemoSession& session, const QString& folder,

@@ -10,6 +10,7 @@
 #include "platform/hosting/Guid.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,7 +47,8 @@ public:
     // 6, 7: the objects being dragged out, and those selected in the shown list.
     virtual std::shared_ptr<ObjectCollection> DragDropObject() = 0;
     virtual std::shared_ptr<ObjectCollection> SelectedObjects() = 0;
-    // 8: the host's pixel sizing call; x and y are raised to 240 x 100 and written back.
+    // 8: the host's pixel sizing call; x and y are raised to 240 x 100 (at 96 dots per inch; the same size in
+    // device-independent pixels on denser screens) and written back.
     virtual void ResizeLayout(int32_t& x, int32_t& y) = 0;
     // 9: the host's dialog bar the control sits in.
     virtual std::shared_ptr<DrwDialogBar> DialogBar() = 0;
@@ -74,6 +76,13 @@ public:
 
     // Not a slot: the user control a renderer draws, for as long as this object lives.
     virtual ui::UserControl& UserControl() = 0;
+
+    // Not a slot: the host's hook for "place this object". The control calls it when the user presses Enter
+    // on one object of the shown list; the host places the object on its active drawing (at the view's
+    // centre, say). Whatever the hook throws is reported under "PlaceObject" and the control goes on. An
+    // empty hook (the default) leaves Enter without effect.
+    using PlaceObjectHook = std::function<void(const std::shared_ptr<IKVPresentedObject>& object)>;
+    virtual void setPlaceObjectHook(PlaceObjectHook hook) = 0;
 
 protected:
     ~_ctlStockpile() = default;

@@ -52,6 +52,9 @@ public:
     // The widget showing a control of this top level; nullptr for a control without one (timers, menus,
     // image lists) or not of this top level. A widget whose making was put off (a hidden list) is made now.
     QWidget* widgetFor(const ui::Control& control) const;
+    // The control a widget of this view shows (the widget itself or the nearest of its parents that shows
+    // one); nullptr when none does.
+    ui::Control* controlOf(const QWidget* widget) const;
     // Stops rendering: the model's observers are removed and the widgets no longer reach the model.
     void detach();
     // The top level's inner size: a dock or layout first offers the control its design size.

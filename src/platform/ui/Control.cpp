@@ -120,6 +120,24 @@ void Control::setToolTipText(std::string text) {
     notify(Property::ToolTipText);
 }
 
+void Control::setErrorMark(std::string text) {
+    if (text == m_errorMark) {
+        return; // marks are set on every edit: an unchanged mark is not news to the renderer
+    }
+    m_errorMark = std::move(text);
+    notify(Property::Mark);
+}
+
+void Control::setAccessibleTexts(std::string name, std::string description) {
+    m_accessibleName = std::move(name);
+    m_accessibleDescription = std::move(description);
+    notify(Property::Accessible);
+}
+
+void Control::SetFocus() {
+    notify(Property::Focus);
+}
+
 void Control::setMousePointer(int code) {
     if (!pointer::isValid(code)) {
         raise(err::InvalidPropertyValue);
@@ -237,6 +255,8 @@ void Control::copyDesignFrom(const Control& design) {
     m_visible = false;
     m_enabled = design.m_enabled;
     m_toolTip = design.m_toolTip;
+    m_accessibleName = design.m_accessibleName;
+    m_accessibleDescription = design.m_accessibleDescription;
     m_mousePointer = design.m_mousePointer;
     m_font = design.m_font;
     m_dragMode = design.m_dragMode;

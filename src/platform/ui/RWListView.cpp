@@ -185,6 +185,22 @@ void RWListView::raiseKeyUp(int keyCode, int shift) {
     fire(KeyUp, keyCode, shift);
 }
 
+void RWListView::setStatusText(std::string text) {
+    if (text == m_statusText) {
+        return;
+    }
+    m_statusText = std::move(text);
+    notify(Property::Status);
+}
+
+void RWListView::setEmptyText(std::string text) {
+    if (text == m_emptyText) {
+        return;
+    }
+    m_emptyText = std::move(text);
+    notify(Property::Status);
+}
+
 std::unique_ptr<Control> RWListView::cloneDesign() const {
     auto copy = std::make_unique<RWListView>(Name());
     copy->copyDesignFrom(*this);

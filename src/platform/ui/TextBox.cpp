@@ -12,6 +12,10 @@ void TextBox::setText(std::string text) {
     fire(Change);
 }
 
+void TextBox::raiseEditFinished() {
+    fire(EditFinished);
+}
+
 std::unique_ptr<Control> TextBox::cloneDesign() const {
     auto copy = std::make_unique<TextBox>(Name());
     copy->copyDesignFrom(*this);

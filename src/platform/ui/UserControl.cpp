@@ -16,4 +16,8 @@ void UserControl::setVisible(bool visible) {
     }
 }
 
+void UserControl::raiseKeyDown(int& keyCode, int shift, Control* focused) {
+    fire(KeyDown, keyCode, shift, focused);
+}
+
 } // namespace kv380::ui

@@ -40,7 +40,9 @@ std::vector<DiagramRow> readDiagrams(SqliteStatement& query) {
 } // namespace
 
 WorkspaceDatabase::WorkspaceDatabase(const std::string& path)
-    : m_path(path), m_connection(path, SqliteConnection::Mode::OpenExisting) {}
+    : m_path(path), m_connection(path, SqliteConnection::Mode::OpenExisting) {
+    PlacementTable::ensureIn(m_connection);
+}
 
 std::vector<OrganisationRow> WorkspaceDatabase::organisations() {
     SqliteStatement query(m_connection.handle(), "SELECT id, name FROM organisations ORDER BY position, id");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/db/PlacementTable.h"
 #include "model/db/SqliteConnection.h"
 #include "model/db/WorkspaceRows.h"
 
@@ -15,7 +16,8 @@ namespace kv380::demo {
 // Failures throw AutomationError.
 class WorkspaceDatabase {
 public:
-    // Opens an existing workspace database.
+    // Opens an existing workspace database; one made before drawings kept their placements gets the table
+    // for them.
     explicit WorkspaceDatabase(const std::string& path);
 
     const std::string& path() const { return m_path; }
@@ -41,9 +43,13 @@ public:
     void setSymbol(int64_t objectId, const std::string& symbol);
     void setMapReference(int64_t objectId, const std::string& mapReference);
 
-    // Deletes the objects, with their view and drawing memberships, all or none. Connections that ended at
-    // one of them lose that end. Answers how many objects were deleted (identifiers not there are skipped).
+    // Deletes the objects, with their view and drawing memberships and their placements, all or none;
+    // connectors drawn to a deleted placement go with it. Connections that ended at one of them lose that
+    // end. Answers how many objects were deleted (identifiers not there are skipped).
     int deleteObjects(const std::vector<int64_t>& objectIds);
+
+    // The symbols placed on the drawings.
+    PlacementTable placements() { return PlacementTable(m_connection); }
 
     // A value of the meta table, or nothing.
     std::optional<std::string> meta(const std::string& key);

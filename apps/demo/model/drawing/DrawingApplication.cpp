@@ -1,6 +1,5 @@
 #include "model/drawing/DrawingApplication.h"
 
-#include "model/drawing/FindOnDrawings.h"
 #include "platform/AutomationError.h"
 
 #include <algorithm>
@@ -32,6 +31,10 @@ std::shared_ptr<DrwDialogBar> DrawingApplication::DialogBars(const std::string& 
 
 void DrawingApplication::StartCommand(const std::string& command) {
     m_commands.push_back("StartCommand " + command);
+    if (const auto connector = parseConnectorCommand(command); connector && onConnectorStarted) {
+        onConnectorStarted(*connector);
+        return;
+    }
     setStatusBar("Command: " + command);
 }
 
@@ -48,7 +51,7 @@ void DrawingApplication::RunCommand(int32_t iCommand) {
         const FoundOnDrawings found = findOnDrawings(m_context->database(), m_statusText);
         setStatusBar(found.text);
         if (onFound) {
-            onFound(found.diagramIds);
+            onFound(found);
         }
     } else {
         setStatusBar("Command " + std::to_string(iCommand) + " is not available in the demo");

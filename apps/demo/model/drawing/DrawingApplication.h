@@ -2,8 +2,10 @@
 
 #include "host/DrwApplication.h"
 #include "model/HostContext.h"
+#include "model/drawing/ConnectorCommand.h"
 #include "model/drawing/DialogBar.h"
 #include "model/drawing/Documents.h"
+#include "model/drawing/FindOnDrawings.h"
 
 #include <cstdint>
 #include <functional>
@@ -27,7 +29,8 @@ public:
     std::shared_ptr<DrwDocuments> Documents() override;
     // The bar of that title, or nothing.
     std::shared_ptr<DrwDialogBar> DialogBars(const std::string& title) override;
-    // Starts a command given as text (the connector tool); the status bar says which.
+    // Starts a command given as text: the connector tool for a connector command, when one is there to take
+    // it (onConnectorStarted); any other command is only named in the status bar.
     void StartCommand(const std::string& command) override;
     // Shows a text in the status bar.
     void setStatusBar(const std::string& text) override;
@@ -49,9 +52,11 @@ public:
     const std::vector<std::string>& commands() const { return m_commands; }
     // Called with every new status-bar text (the window shows it).
     std::function<void(const std::string&)> onStatusText;
-    // Called when the find command has run, with the diagrams of the drawings the object is on (the
-    // window highlights them).
-    std::function<void(const std::vector<int64_t>&)> onFound;
+    // Called when the find command has run, with what it found (the window highlights the drawings and the
+    // object's placements on them).
+    std::function<void(const FoundOnDrawings&)> onFound;
+    // Called when a connector command starts the connector tool (the tool says what to do next).
+    std::function<void(const ConnectorCommand&)> onConnectorStarted;
 
 private:
     std::shared_ptr<HostContext> m_context;

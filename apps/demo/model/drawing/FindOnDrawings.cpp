@@ -16,12 +16,13 @@ FoundOnDrawings findOnDrawings(WorkspaceDatabase& database, const std::string& s
     if (id.empty() || !convert::isNumeric(id)) {
         return {"Find on Drawings: no object given", {}};
     }
-    const auto drawings = database.diagramsOfObject(convert::toLong(id));
+    const int64_t objectId = convert::toLong(id);
+    const auto drawings = database.diagramsOfObject(objectId);
     const std::string who = name.empty() ? "Object " + id : name;
     if (drawings.empty()) {
-        return {who + " is on no drawing", {}};
+        return {who + " is on no drawing", {}, objectId};
     }
-    FoundOnDrawings found{who + " is on ", {}};
+    FoundOnDrawings found{who + " is on ", {}, objectId};
     for (std::size_t i = 0; i < drawings.size(); ++i) {
         found.text += (i ? ", " : "") + drawings[i].name;
         found.diagramIds.push_back(drawings[i].id);

@@ -32,7 +32,11 @@ TEST_F(DemoHostTest, FindOnDrawingsAnswersInTheStatusBarFromTheWorkspace) {
     std::vector<std::string> shown;
     application.onStatusText = [&](const std::string& text) { shown.push_back(text); };
     std::vector<std::vector<int64_t>> found;
-    application.onFound = [&](const std::vector<int64_t>& diagrams) { found.push_back(diagrams); };
+    std::vector<std::optional<int64_t>> objects;
+    application.onFound = [&](const FoundOnDrawings& what) {
+        found.push_back(what.diagramIds);
+        objects.push_back(what.objectId);
+    };
 
     application.setStatusBar("PipeBrowser 201 L-1001");
     application.RunCommand(12094);
@@ -47,6 +51,7 @@ TEST_F(DemoHostTest, FindOnDrawingsAnswersInTheStatusBarFromTheWorkspace) {
                             "Command 4711 is not available in the demo"));
     // The drawings found go to the window too: PFD-100 Feed is diagram 1001.
     EXPECT_THAT(found, ElementsAre(std::vector<int64_t>{1001}, std::vector<int64_t>{}));
+    EXPECT_THAT(objects, ElementsAre(201, 125));
     EXPECT_THAT(host->application()->commands(),
                 ElementsAre("RunCommand 12094", "RunCommand 12094",
                             "StartCommand Connect Lines\\Process Line.sym", "RunCommand 4711"));

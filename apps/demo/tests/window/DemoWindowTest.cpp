@@ -231,6 +231,41 @@ TEST_F(DemoWindowTest, FindOnDrawingsFromTheContextMenuHighlightsTheDrawingsThat
     EXPECT_TRUE(selected[0]->text().startsWith("PFD-100 Feed"));
 }
 
+TEST_F(DemoWindowTest, EnterOnAnObjectPlacesItOnTheActiveDrawing) {
+    showTab(1);
+    QAbstractItemView* list = listWidget(1);
+    const int row = rowOf(1, "P-101");
+    ASSERT_GE(row, 0);
+    qt::test::click(*list->viewport(), list->visualRect(list->model()->index(row, 0)).center());
+    list->setFocus();
+    const auto pressEnter = [&] {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(list, &enter);
+    };
+    // No drawing is active yet: the control reports what the host said, and goes on.
+    pressEnter();
+    EXPECT_TRUE(session.window().statusBar()->currentMessage().contains("No drawing is active"))
+        << session.window().statusBar()->currentMessage().toStdString();
+
+    // With a drawing of the list's class active, P-101 goes on its canvas with its own symbol, and the
+    // placement is kept in the workspace.
+    const auto diagrams = session.host().database().diagrams();
+    const auto pfd = std::find_if(diagrams.begin(), diagrams.end(),
+                                  [&](const auto& d) { return d.diagramClass == control().GetDiagramClass(); });
+    ASSERT_NE(pfd, diagrams.end());
+    const auto drawing = session.host().openDiagram(pfd->id);
+    const auto before = session.host().database().placements().ofDiagram(pfd->id).size();
+    pressEnter();
+    const auto placements = session.host().database().placements().ofDiagram(pfd->id);
+    ASSERT_EQ(placements.size(), before + 1);
+    const auto placed = session.host().database().object(placements.back().objectId);
+    ASSERT_TRUE(placed);
+    EXPECT_EQ(placed->tag, "P-101");
+    EXPECT_FALSE(placements.back().symbol.empty());
+    EXPECT_EQ(session.window().statusBar()->currentMessage().toStdString(),
+              "Placed P-101 on " + drawing->name());
+}
+
 TEST_F(DemoWindowTest, DatasheetsFromTheContextMenuOpenAWindowOfTheObjectByEitherRoute) {
     showTab(1);
     pickFromContextMenu(1, "P-101", "Datasheets...");
@@ -298,7 +333,7 @@ bool notBlank(const QImage& picture) {
 TEST_F(DemoWindowTest, TheTourTakesAPictureOfEachStepWithTheTabCaptionsUncovered) {
     const QString folder = QString::fromStdString(data / "tour");
     ASSERT_TRUE(takeTour(session, folder));
-    for (const char* name : {"1-list.png", "2-options.png", "3-menu.png", "4-symbol-map.png"}) {
+    for (const char* name : {"1-list.png", "2-options.png", "3-menu.png", "4-symbol-map.png", "5-drawing.png"}) {
         const QImage picture(folder + "/" + name);
         ASSERT_FALSE(picture.isNull()) << name;
         EXPECT_TRUE(notBlank(picture)) << name;

@@ -65,6 +65,17 @@ public:
     virtual void setEnabled(bool enabled);
     const std::string& ToolTipText() const { return m_toolTip; }
     void setToolTipText(std::string text);
+    // What is wrong with the control's content, for the user: the renderer marks the control (an error
+    // tint, this text as its tooltip) while it is not empty. The tooltip itself stays as it is.
+    const std::string& ErrorMark() const { return m_errorMark; }
+    void setErrorMark(std::string text);
+    // What assistive technology announces for the control: a short name and what the control does.
+    const std::string& AccessibleName() const { return m_accessibleName; }
+    const std::string& AccessibleDescription() const { return m_accessibleDescription; }
+    void setAccessibleTexts(std::string name, std::string description);
+    // Asks the renderer to put the keyboard focus in the control.
+    void SetFocus();
+
     // A pointer code of platform/ui/MousePointer.h; other codes throw 380.
     int MousePointer() const { return m_mousePointer; }
     void setMousePointer(int pointer);
@@ -166,6 +177,9 @@ private:
     bool m_visible{true};
     bool m_enabled{true};
     std::string m_toolTip;
+    std::string m_errorMark;
+    std::string m_accessibleName;
+    std::string m_accessibleDescription;
     int m_mousePointer{0};
     FontInfo m_font;
     int m_dragMode{0};

@@ -34,8 +34,12 @@ enum class Property {
     Shown,      // a form was loaded, shown modally, or unloaded
     // a form was minimized, maximized or restored
     WindowState,
+    Mark,       // the error mark of a refused entry (its text says what is wrong)
+    Accessible, // accessible name and description
+    Focus,      // the control asked for the keyboard focus
+    Status,     // a list's status line (how many items of how many) and its empty-list message
 };
 
-inline constexpr int kPropertyCount = static_cast<int>(Property::WindowState) + 1;
+inline constexpr int kPropertyCount = static_cast<int>(Property::Status) + 1;
 
 } // namespace kv380::ui

@@ -127,6 +127,13 @@ public:
     void raiseDblClick();
     void raiseKeyUp(int keyCode, int shift = 0);
 
+    // A line the renderer shows under the items ("23 of 1,204"), and the message it shows in place of the
+    // items while the list has none ("No object matches P-1["); empty for none.
+    const std::string& StatusText() const { return m_statusText; }
+    void setStatusText(std::string text);
+    const std::string& EmptyText() const { return m_emptyText; }
+    void setEmptyText(std::string text);
+
     std::unique_ptr<Control> cloneDesign() const override;
 
 private:
@@ -144,6 +151,8 @@ private:
     bool m_uniqueKeys{true};
     bool m_multiSelect{true};
     int m_arrangeRequests{0};
+    std::string m_statusText;
+    std::string m_emptyText;
 };
 
 } // namespace kv380::ui

@@ -16,6 +16,9 @@ public:
     void setText(std::string text);
 
     std::function<void()> Change;
+    // The user finished an edit: pressed Enter or left the box.
+    std::function<void()> EditFinished;
+    void raiseEditFinished();
 
     std::unique_ptr<Control> cloneDesign() const override;
 

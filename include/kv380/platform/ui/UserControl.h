@@ -16,6 +16,12 @@ public:
 
     std::function<void()> Show;
     std::function<void()> Hide;
+
+    // A key went down anywhere inside the control, before the control with the focus sees it. Key codes
+    // and shift state are the runtime's (platform/ui/KeyCodes.h). A handler that uses the key sets keyCode
+    // to 0: the focused control then never sees it. `focused` is the control that has the focus, if any.
+    std::function<void(int& keyCode, int shift, Control* focused)> KeyDown;
+    void raiseKeyDown(int& keyCode, int shift, Control* focused);
 };
 
 } // namespace kv380::ui
