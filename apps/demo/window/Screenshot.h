@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 
 #include <chrono>
 
+class QMenu;
+
 namespace kv380::demo {
 
 class DemoSession;
+class DemoWindow;
 
 // Waits for the sample workspace to load, shows the first view's tab with its objects, and writes a
 // picture of the window (PNG). False, with the reason on standard error, when the list did not fill within
@@ -24,6 +28,12 @@ bool takeMenuScreenshot(DemoSession& session, const QString& file,
 // the list, and the line from the drum to the first pump drawn with the connector tool.
 bool takeDrawingScreenshot(DemoSession& session, const QString& file,
                            std::chrono::milliseconds limit = std::chrono::seconds(20));
+// That drawing's work alone, on the window as it is; false, with the reason on standard error, when a step
+// did not come about.
+bool workOnADrawing(DemoSession& session);
+
+// A picture of the window with the open menu drawn over it at its place.
+QPixmap pictureWithMenu(DemoWindow& window, QMenu& menu);
 
 // The same with the Options tab shown (the option frames over the row of tab captions' strip), once the
 // workspace's views have loaded.

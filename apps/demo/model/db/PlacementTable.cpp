@@ -39,9 +39,10 @@ void bindOptional(SqliteStatement& statement, int index, const std::optional<int
 } // namespace
 
 void PlacementTable::ensureIn(SqliteConnection& connection) {
-    SqliteStatement tables(connection.handle(),
-                           "SELECT count(*), count(CASE WHEN name = 'placements' THEN 1 END) FROM sqlite_master "
-                           "WHERE type = 'table'");
+    SqliteStatement tables(
+        connection.handle(),
+        "SELECT count(*), count(CASE WHEN name = 'placements' THEN 1 END) FROM sqlite_master "
+        "WHERE type = 'table'");
     // An empty database is not a workspace yet: whoever fills it adds the table with the rest.
     if (!tables.step() || tables.integer(0) == 0 || tables.integer(1) > 0) {
         return;

@@ -39,7 +39,8 @@ public:
     // reaches the caller, so that one drop gives one report; what was placed before it stays placed.
     std::vector<PlacementRow> placeDraggedObjects(int64_t diagramId, DrawingPoint at);
     // The same for objects named otherwise (the stock pile's request to place its selected object).
-    std::vector<PlacementRow> placeObjects(int64_t diagramId, const std::vector<Object>& objects, DrawingPoint at);
+    std::vector<PlacementRow> placeObjects(int64_t diagramId, const std::vector<Object>& objects,
+                                           DrawingPoint at);
 
     // Draws a placed symbol with the next symbol the stock pile offers for its object on its drawing (which
     // becomes the active drawing first, as the stock pile answers for the active one). Nothing changes when

@@ -17,6 +17,7 @@
 #include "window/Screenshot.h"
 #include "window/StatusMessages.h"
 #include "window/UnattendedDesktop.h"
+#include "window/Tour.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -372,6 +373,44 @@ TEST_F(DemoWindowTest, TheMenuScreenshotShowsTheContextMenuOverTheWindow) {
     // The menu closed without running a command.
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_TRUE(session.host().application()->commands().empty());
+}
+
+// Whether a picture shows more than a plain fill.
+bool notBlank(const QImage& picture) {
+    std::set<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 7) {
+        for (int x = 0; x < picture.width(); x += 7) {
+            colours.insert(picture.pixel(x, y));
+        }
+    }
+    return colours.size() > 8;
+}
+
+TEST_F(DemoWindowTest, TheTourTakesAPictureOfEachStepWithTheTabCaptionsUncovered) {
+    const QString folder = QString::fromStdString(data / "tour");
+    ASSERT_TRUE(takeTour(session, folder));
+    for (const char* name : {"1-list.png", "2-options.png", "3-menu.png", "4-symbol-map.png", "5-drawing.png"}) {
+        const QImage picture(folder + "/" + name);
+        ASSERT_FALSE(picture.isNull()) << name;
+        EXPECT_TRUE(notBlank(picture)) << name;
+    }
+    EXPECT_EQ(QImage(folder + "/1-list.png").size(), session.window().size());
+    // The Symbol Map dialog was closed again; the one command run was the drawing step's connector tool.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(session.host().application()->commands().size(), 1u);
+    // On both kinds of tab, nothing the panel shows covers the tab captions.
+    EXPECT_THAT(controlsOverTabCaptions(session), testing::IsEmpty());
+    control().TabStrip.selectTab(1);
+    processUntil([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_THAT(controlsOverTabCaptions(session), testing::IsEmpty());
+
+    // The check sees a frame moved down over the captions.
+    control().TabStrip.selectTab(2);
+    processUntil([] { return false; }, std::chrono::milliseconds(200));
+    ui::Frame& frame = control().fraRWLView;
+    frame.setTop(control().TabStrip.Top() + control().TabStrip.Height() - frame.Height());
+    processUntil([] { return false; }, std::chrono::milliseconds(100));
+    EXPECT_THAT(controlsOverTabCaptions(session), testing::Contains(QString("fraRWLView")));
 }
 
 } // namespace
