@@ -2,6 +2,7 @@
 // arrive, kept once drawn, asked for only for items that are painted; a failing source is reported once.
 // And item names that stay readable: a grid wide enough for typical tags, the whole name in the tooltip.
 #include "QtTestApp.h"
+#include "RenderedListTest.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/RWListView.h"
 #include "platform/ui/UserControl.h"
@@ -75,19 +76,8 @@ QRgb centreColour(const QIcon& icon, QSize size) {
     return image.isNull() ? 0 : image.pixel(image.width() / 2, image.height() / 2);
 }
 
-class ItemIconsTest : public ::testing::Test {
+class ItemIconsTest : public RenderedListTest {
 protected:
-    void SetUp() override {
-        frame.Move(0, 0, 6000, 4500);
-        list.Move(0, 0, 6000, 4500);
-        view = new FormView(control, &host);
-        host.resize(500, 400);
-        host.show();
-        widget = qobject_cast<QListView*>(view->widgetFor(list));
-        ASSERT_NE(widget, nullptr);
-        model = widget->model();
-    }
-
     QIcon decoration(int row) const { return model->index(row, 0).data(Qt::DecorationRole).value<QIcon>(); }
     QRgb colourOf(int row) const { return centreColour(decoration(row), widget->iconSize()); }
     bool idle() const { return view->itemIcons() != nullptr && view->itemIcons()->drawing() == 0; }
@@ -101,14 +91,6 @@ protected:
         widget->viewport()->grab();
     }
 
-    ui::UserControl control{"ctlStockpile"};
-    ui::Frame& frame = control.add<ui::Frame>("fraRWLView");
-    ui::ControlArray<ui::RWListView>& lists = control.addArray<ui::RWListView>("rwlvStockpile", &frame);
-    ui::RWListView& list = lists[1];
-    QWidget host;
-    FormView* view{nullptr};
-    QListView* widget{nullptr};
-    QAbstractItemModel* model{nullptr};
     std::shared_ptr<ColourSource> source = std::make_shared<ColourSource>();
 };
 

@@ -1,4 +1,5 @@
 #include "QtTestApp.h"
+#include "RenderedListTest.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/RWListView.h"
 #include "platform/ui/UserControl.h"
@@ -20,19 +21,8 @@
 namespace kv380::qt::test {
 namespace {
 
-class ListRenderingTest : public ::testing::Test {
+class ListRenderingTest : public RenderedListTest {
 protected:
-    void SetUp() override {
-        frame.Move(0, 0, 6000, 4500);
-        list.Move(0, 0, 6000, 4500);
-        view = new FormView(control, &host);
-        host.resize(500, 400);
-        host.show();
-        widget = qobject_cast<QListView*>(view->widgetFor(list));
-        ASSERT_NE(widget, nullptr);
-        model = widget->model();
-    }
-
     void fill(int count) {
         list.beginUpdate();
         for (int i = 1; i <= count; ++i) {
@@ -63,15 +53,6 @@ protected:
         std::sort(rows.begin(), rows.end());
         return rows;
     }
-
-    ui::UserControl control{"ctlStockpile"};
-    ui::Frame& frame = control.add<ui::Frame>("fraRWLView");
-    ui::ControlArray<ui::RWListView>& lists = control.addArray<ui::RWListView>("rwlvStockpile", &frame);
-    ui::RWListView& list = lists[1];
-    QWidget host;
-    FormView* view{nullptr};
-    QListView* widget{nullptr};
-    QAbstractItemModel* model{nullptr};
 };
 
 TEST_F(ListRenderingTest, AHundredThousandItemFillInOneUpdateIsOneModelReset) {

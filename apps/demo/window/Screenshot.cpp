@@ -33,11 +33,21 @@ bool takeScreenshot(DemoSession& session, const QString& file, std::chrono::mill
     return savePicture(session.window().grab(), file);
 }
 
-QPixmap pictureWithMenu(DemoWindow& window, QMenu& menu) {
-    QPixmap picture = window.grab();
-    QPainter painter(&picture);
-    painter.drawPixmap(window.mapFromGlobal(menu.pos()), menu.grab());
-    painter.end();
+QPixmap pictureOfObjectMenu(DemoSession& session) {
+    QPixmap picture;
+    rightClickFirstObject(session, [&](QMenu& menu) {
+        for (QAction* action : menu.actions()) {
+            if (action->text() == "Find on Drawings...") {
+                menu.setActiveAction(action);
+            }
+        }
+        DemoWindow& window = session.window();
+        picture = window.grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(window.mapFromGlobal(menu.pos()), menu.grab());
+        painter.end();
+        menu.close();
+    });
     return picture;
 }
 
@@ -57,20 +67,7 @@ bool takeOptionsScreenshot(DemoSession& session, const QString& file, std::chron
 bool takeMenuScreenshot(DemoSession& session, const QString& file, std::chrono::milliseconds limit) {
     QElapsedTimer clock;
     clock.start();
-    if (!showFirstView(session.control(), clock, limit)) {
-        return false;
-    }
-    QPixmap picture;
-    const bool opened = rightClickFirstObject(session, [&](QMenu& menu) {
-        for (QAction* action : menu.actions()) {
-            if (action->text() == "Find on Drawings...") {
-                menu.setActiveAction(action);
-            }
-        }
-        picture = pictureWithMenu(session.window(), menu);
-        menu.close();
-    });
-    return opened && savePicture(picture, file);
+    return showFirstView(session.control(), clock, limit) && savePicture(pictureOfObjectMenu(session), file);
 }
 
 bool workOnADrawing(DemoSession& session) {

@@ -5,12 +5,9 @@
 
 #include <chrono>
 
-class QMenu;
-
 namespace kv380::demo {
 
 class DemoSession;
-class DemoWindow;
 
 // Waits for the sample workspace to load, shows the first view's tab with its objects, and writes a
 // picture of the window (PNG). False, with the reason on standard error, when the list did not fill within
@@ -32,8 +29,9 @@ bool takeDrawingScreenshot(DemoSession& session, const QString& file,
 // did not come about.
 bool workOnADrawing(DemoSession& session);
 
-// A picture of the window with the open menu drawn over it at its place.
-QPixmap pictureWithMenu(DemoWindow& window, QMenu& menu);
+// A picture of the window with the first listed object's context menu drawn over it at its place, "Find on
+// Drawings..." highlighted; the menu is closed without a choice. Null when the menu did not open.
+QPixmap pictureOfObjectMenu(DemoSession& session);
 
 // The same with the Options tab shown (the option frames over the row of tab captions' strip), once the
 // workspace's views have loaded.
