@@ -1,5 +1,5 @@
 # cmake --install: the two shared libraries, the public headers and a CMake package, so that a host's
-# project says find_package(KV380Stockpile 0.2 CONFIG) and links KV380::Stockpile (and KV380::StockpileQt
+# project says find_package(KV380Stockpile 0.3 CONFIG) and links KV380::Stockpile (and KV380::StockpileQt
 # to draw the control with Qt).
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
@@ -23,7 +23,7 @@ install(EXPORT KV380StockpileTargets NAMESPACE KV380:: DESTINATION ${KV380_PACKA
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/KV380StockpileConfig.cmake.in
                               ${CMAKE_BINARY_DIR}/KV380StockpileConfig.cmake
                               INSTALL_DESTINATION ${KV380_PACKAGE_DIR})
-# 0.2 is compatible with 0.2.x only: the public surface may still change between minor versions.
+# 0.3 is compatible with 0.3.x only: the public surface may still change between minor versions.
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/KV380StockpileConfigVersion.cmake
                                  VERSION ${PROJECT_VERSION} COMPATIBILITY SameMinorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/KV380StockpileConfig.cmake ${CMAKE_BINARY_DIR}/KV380StockpileConfigVersion.cmake
