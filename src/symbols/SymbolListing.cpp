@@ -41,20 +41,21 @@ bool SymbolSide::ConvertSymbolsToAbsolutePaths(IKVView& view, std::string& strMe
     bool success = true;
     // Without the database server DwgApp has reported why; reporting the consequence would say it twice.
     const auto dwgApp = m_host.DwgApp();
-    const bool completed = dwgApp && guarded("ConvertSymbolsToAbsolutePaths", [&] {
-        const auto rootFolder = deref(dwgApp->SymbolStore()).RootFolder();
-        const std::string rootDirectory = AddTrailingBackslash(deref(rootFolder).Path());
-        // One name index for the whole pass: the tree is walked at most once, however many symbols are
-        // found only by name.
-        SymbolFinder finder = SymbolFinder::indexed(rootFolder);
-        const auto objects = view.PresentedObjects();
-        const int32_t count = deref(objects).Count();
-        for (int32_t i = 1; i <= count; ++i) {
-            if (!ConvertSymbolPath(deref(objects->Item(i)), finder, rootDirectory, strMessage)) {
-                success = false;
+    const bool completed =
+        dwgApp && guarded("ConvertSymbolsToAbsolutePaths", [&] {
+            const auto rootFolder = deref(dwgApp->SymbolStore()).RootFolder();
+            const std::string rootDirectory = AddTrailingBackslash(deref(rootFolder).Path());
+            // One name index for the whole pass: the tree is walked at most once, however many symbols are
+            // found only by name.
+            SymbolFinder finder = SymbolFinder::indexed(rootFolder);
+            const auto objects = view.PresentedObjects();
+            const int32_t count = deref(objects).Count();
+            for (int32_t i = 1; i <= count; ++i) {
+                if (!ConvertSymbolPath(deref(objects->Item(i)), finder, rootDirectory, strMessage)) {
+                    success = false;
+                }
             }
-        }
-    });
+        });
     if (!completed) {
         success = false;
         strMessage = "Unexpected error processing symbol references";
@@ -128,6 +129,15 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
         const auto objects = view.PresentedObjects();
         const int32_t count = deref(objects).Count();
         passOver([&] { list->reserve(count); });
+        // Items go into the list a few hundred at a time (appendItems), which leaves out a taken key as
+        // addItem would refuse it; nothing else in the fill reads the list.
+        std::vector<ui::ListItem> pending;
+        constexpr std::size_t chunk = 256;
+        pending.reserve(chunk);
+        const auto flush = [&] {
+            passOver([&] { list->appendItems(pending); });
+            pending.clear();
+        };
         for (int32_t i = 1; i <= count; ++i) {
             passOver([&] {
                 const auto object = objects->Item(i);
@@ -142,7 +152,12 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
                 if (!passes) {
                     return;
                 }
-                passOver([&] { list->addItem(listItemKey(symbol, object->ObjectId()), key, {}, object); });
+                passOver([&] {
+                    pending.push_back({listItemKey(symbol, object->ObjectId()), key, {}, object, false});
+                    if (pending.size() == chunk) {
+                        flush();
+                    }
+                });
                 if (!targetClass.empty()) {
                     passOver([&] {
                         const std::string mapSymbol = object->MapSymbol();
@@ -154,6 +169,7 @@ void SymbolSide::DisplaySymbols(int32_t tabPosition, IKVView& view) {
                 }
             });
         }
+        flush();
     });
 
     passOver([&] {

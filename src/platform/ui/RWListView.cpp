@@ -86,6 +86,45 @@ int RWListView::addItem(std::string key, std::string text, std::string icon, Ite
     return position + 1;
 }
 
+int RWListView::appendItems(std::vector<ListItem>& items) {
+    const std::size_t n = items.size();
+    // Room first: what can fail, fails before anything changes.
+    m_items.reserve(m_items.size() + n);
+    m_keys.reserve(m_items.size() + n);
+    std::vector<std::size_t> hashes(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        hashes[i] = items[i].key.empty() ? 0 : KeyIndex::hashOf(items[i].key);
+    }
+    // Far enough ahead for the slot to arrive before its item's turn, near enough to stay in the cache.
+    constexpr std::size_t ahead = 12;
+    const auto keyOf = [this](int at) -> const std::string& { return keyAt(at); };
+    int added = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i + ahead < n && !items[i + ahead].key.empty()) {
+            m_keys.prefetch(hashes[i + ahead]);
+        }
+        ListItem& item = items[i];
+        item.selected = false;
+        const int position = itemCount();
+        if (item.key.empty()) {
+            m_items.push_back(std::move(item));
+            ++added;
+            continue;
+        }
+        const std::size_t slot = m_keys.place(item.key, hashes[i], keyOf);
+        if (m_uniqueKeys && m_keys.holds(slot)) {
+            continue;
+        }
+        m_items.push_back(std::move(item));
+        m_keys.count(slot, hashes[i], position);
+        ++added;
+    }
+    if (added > 0) {
+        notify(Property::List);
+    }
+    return added;
+}
+
 const ListItem& RWListView::item(int index) const {
     checkIndex(index);
     return m_items[static_cast<std::size_t>(index - 1)];

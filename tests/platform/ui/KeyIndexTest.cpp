@@ -119,5 +119,52 @@ TEST(RWListViewKeys, ARefusedKeyLeavesTheListAsItWasForTheItemsThatFollow) {
     EXPECT_EQ(list.item(1001).text, "Object 1000");
 }
 
+TEST(RWListViewKeys, AppendedItemsLeaveOutTakenKeysAsAddingThemOneByOneWould) {
+    const auto fill = [](RWListView& list, bool together) {
+        list.addItem("k1", "first");
+        std::vector<ListItem> items;
+        for (int i = 0; i < 600; ++i) {
+            // Every seventh repeats an earlier key of the batch, every 100th the one already listed; some
+            // have no key.
+            std::string key = i % 100 == 50 ? "k1"
+                              : i % 7 == 3  ? "k" + std::to_string(i - 3)
+                                            : "k" + std::to_string(i);
+            items.push_back({i % 97 == 0 ? std::string() : key, "Object " + std::to_string(i), {}, {}, true});
+        }
+        if (together) {
+            return list.appendItems(items);
+        }
+        int added = 0;
+        for (ListItem& item : items) {
+            try {
+                list.addItem(item.key, item.text);
+                ++added;
+            } catch (const AutomationError&) {
+            }
+        }
+        return added;
+    };
+    for (const bool unique : {true, false}) {
+        RWListView oneByOne("one");
+        RWListView together("together");
+        oneByOne.setUniqueKeys(unique);
+        together.setUniqueKeys(unique);
+        int notices = 0;
+        together.modelChanged = [&](Control&, Property) { ++notices; };
+        const int expected = fill(oneByOne, false);
+        notices = 0;
+        EXPECT_EQ(fill(together, true), expected) << unique;
+        EXPECT_EQ(notices, 2); // the item added first, then the 600 appended as one change
+        ASSERT_EQ(together.itemCount(), oneByOne.itemCount());
+        for (int i = 1; i <= together.itemCount(); ++i) {
+            EXPECT_EQ(together.item(i).key, oneByOne.item(i).key) << i;
+            EXPECT_EQ(together.item(i).text, oneByOne.item(i).text) << i;
+            EXPECT_FALSE(together.item(i).selected);
+            EXPECT_EQ(together.findItem(together.item(i).key), oneByOne.findItem(oneByOne.item(i).key)) << i;
+        }
+        EXPECT_EQ(together.selectedCount(), 0);
+    }
+}
+
 } // namespace
 } // namespace kv380::ui

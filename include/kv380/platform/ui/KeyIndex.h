@@ -36,6 +36,12 @@ public:
         }
         return slotFor(key, hash, keyAt);
     }
+    // Asks the processor to fetch the key's home slot now, for a place() that follows shortly.
+    void prefetch(std::size_t hash) const {
+        if (!m_slots.empty()) {
+            __builtin_prefetch(&m_slots[home(tagOf(hash))]);
+        }
+    }
     // Whether the key of a placed slot is carried by an item already.
     bool holds(std::size_t slot) const { return m_slots[slot].first >= 0; }
     // The item at `position` (after every item already counted) carries the placed slot's key.
