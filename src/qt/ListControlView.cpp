@@ -3,6 +3,7 @@
 #include "platform/ui/RWListView.h"
 #include "qt/FormView.h"
 #include "qt/ListModel.h"
+#include "qt/ListStatus.h"
 #include "qt/Pictures.h"
 #include "qt/Text.h"
 
@@ -46,10 +47,15 @@ RowRanges rowRanges(const QItemSelection& selection) {
 
 // The list widget: mouse buttons reach the model after the view's own handling (the selection first), and a
 // drag is the control's drag.
-class ListWidget : public QListView {
+class ListWidget : public QListView, public FootRoom {
 public:
     explicit ListWidget(ListControlView* owner) : m_owner(owner) {}
     void detach() { m_owner = nullptr; }
+    void reserveFoot(int height) override {
+        if (viewportMargins().bottom() != height) {
+            setViewportMargins(0, 0, 0, height);
+        }
+    }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override {

@@ -21,7 +21,8 @@ ListStatus& ListStatus::of(QAbstractScrollArea& list) {
 }
 
 ListStatus::ListStatus(QAbstractScrollArea& list)
-    : QObject(&list), m_list(list), m_viewport(list.viewport()), m_status(new QLabel(list.viewport())),
+    : QObject(&list), m_list(list), m_viewport(list.viewport()), m_foot(dynamic_cast<FootRoom*>(&list)),
+      m_status(new QLabel(m_foot != nullptr ? static_cast<QWidget*>(&list) : list.viewport())),
       m_empty(new QLabel(list.viewport())) {
     m_status->setObjectName("listStatus");
     m_empty->setObjectName("listEmptyText");
@@ -29,6 +30,8 @@ ListStatus::ListStatus(QAbstractScrollArea& list)
     m_status->setAutoFillBackground(true);
     m_status->setBackgroundRole(QPalette::Base);
     m_status->setForegroundRole(QPalette::PlaceholderText);
+    m_status->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_status->setContentsMargins(0, 0, kMargin * 2, 0);
     m_empty->setForegroundRole(QPalette::PlaceholderText);
     m_empty->setAlignment(Qt::AlignCenter);
     m_empty->setWordWrap(true);
@@ -71,8 +74,16 @@ void ListStatus::place() {
     }
     const QRect area = m_viewport->rect();
     const QSize status = m_status->sizeHint();
-    m_status->setGeometry(area.right() - status.width() - kMargin, area.bottom() - status.height() - kMargin,
-                          status.width(), status.height());
+    if (m_foot != nullptr) {
+        // The band below the viewport: reserving it resizes the viewport, which places the labels again.
+        m_foot->reserveFoot(m_status->isVisibleTo(&m_list) ? status.height() + kMargin : 0);
+        const QRect inList(m_viewport->mapTo(&m_list, QPoint(0, 0)), m_viewport->size());
+        // The whole band, on the items' background, the text at its right.
+        m_status->setGeometry(inList.left(), inList.bottom() + 1, inList.width(), status.height() + kMargin);
+    } else {
+        m_status->setGeometry(area.right() - status.width() - kMargin,
+                              area.bottom() - status.height() - kMargin, status.width(), status.height());
+    }
     m_empty->setGeometry(area.adjusted(kMargin, kMargin, -kMargin, -kMargin));
 }
 

@@ -14,6 +14,15 @@ class RWListView;
 
 namespace kv380::qt {
 
+// A scroll area that can keep a band below its viewport free (its viewport margins are its own to set).
+class FootRoom {
+public:
+    virtual void reserveFoot(int height) = 0;
+
+protected:
+    ~FootRoom() = default;
+};
+
 // A list widget's status line ("23 of 1,204", at the foot of the list) and its empty-list message (in the
 // middle of an empty list), as the list's model says; labels over the list's viewport, kept in place as the
 // list is resized. Owned by the list widget.
@@ -35,6 +44,7 @@ private:
 
     QAbstractScrollArea& m_list;
     QPointer<QWidget> m_viewport;
+    FootRoom* m_foot;
     QLabel* m_status;
     QLabel* m_empty;
 };

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -82,6 +83,12 @@ TEST_F(PanelOnScreen, TheListShowsTheCountAfterAPatternAndSaysWhenNothingMatches
     selectTab(2);
     EXPECT_EQ(statusOf(list(1)), "2 of 3");
     EXPECT_EQ(ListStatus::of(list(1)).emptyText(), "");
+    // The status line has a band of its own below the items, inside the list: it covers none of them.
+    const auto* status = list(1).findChild<QLabel*>("listStatus");
+    ASSERT_NE(status, nullptr);
+    const QRect items(list(1).viewport()->mapTo(&list(1), QPoint(0, 0)), list(1).viewport()->size());
+    EXPECT_FALSE(status->geometry().intersects(items));
+    EXPECT_TRUE(list(1).rect().contains(status->geometry()));
 
     selectTab(1);
     type(edit(h.control->txtFilterBy), "9");
