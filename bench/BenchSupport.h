@@ -39,9 +39,4 @@ inline std::size_t heapInUse() {
     return info.uordblks + info.hblkhd;
 }
 
-// Qt draws offscreen unless the caller chose a platform.
-inline void useOffscreenQt() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-}
-
 } // namespace kv380::bench

@@ -9,6 +9,7 @@
 // Each iteration starts from an empty list (cleared outside the timing). The heap each fill keeps is reported
 // per 100,000 objects.
 #include "BenchSupport.h"
+#include "QtBenchMain.h"
 #include "qt/FormView.h"
 #include "qt/ItemIconSource.h"
 #include "qt/QtDesktop.h"
@@ -264,13 +265,5 @@ BENCHMARK(BM_PlainListWidget)->UseManualTime()->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    bench::useOffscreenQt();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kv380::bench::runQtBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // The Symbol Map dialog on a large drawing template, through the Qt renderer, offscreen: the dialog opened
 // and painted with its tree of 10,001 folders (half of them read from the disk), and a folder of 5,000
 // symbol files listed and painted.
+#include "QtBenchMain.h"
 #include "SymbolMapWorkload.h"
 #include "qt/FormView.h"
 #include "qt/FormWindow.h"
@@ -82,12 +83,5 @@ BENCHMARK(BM_ListFolderInQt)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kv380::bench::runQtBenchmarks(argc, argv);
 }

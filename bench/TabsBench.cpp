@@ -7,6 +7,7 @@
 // - the baseline: a shown QTabBar of the same width and font has its tabs removed and the same 255 tabs
 //   added, then is painted.
 #include "BenchSupport.h"
+#include "QtBenchMain.h"
 #include "qt/FormView.h"
 #include "qt/QtDesktop.h"
 #include "support/StockpileHarness.h"
@@ -203,15 +204,6 @@ BENCHMARK(BM_BareTabBarRebuild)->UseManualTime()->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    bench::useOffscreenQt();
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    rendered = std::make_unique<RenderedStockpile>();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    rendered.reset();
-    return 0;
+    return kv380::bench::runQtBenchmarks(
+        argc, argv, [] { rendered = std::make_unique<RenderedStockpile>(); }, [] { rendered.reset(); });
 }

@@ -5,6 +5,7 @@
 #include "control/ctlStockpile.h"
 #include "platform/hosting/ClassRegistry.h"
 #include "platform/hosting/ComponentLoader.h"
+#include "support/ErrorNumber.h"
 #include "support/StockpileHarness.h"
 #include "support/WithoutFileOverrides.h"
 
@@ -28,15 +29,6 @@ ComPtr<_ctlStockpile> newStockpile() {
     void* created = nullptr;
     EXPECT_EQ(classFactory()->CreateInstance(nullptr, IID__ctlStockpile, &created), hosting::S_OK);
     return ComPtr<_ctlStockpile>::adopt(static_cast<_ctlStockpile*>(created));
-}
-
-int32_t errorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 TEST(ComponentHosting, TheClassFactoryMakesOnlyTheStockpilesClass) {

@@ -4,12 +4,16 @@
 #include <kv380/KV380Stockpile.h>
 #include <kv380/platform/ui/TabStrip.h>
 
+#include "support/ErrorNumber.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
+
+using kv380::test::errorNumberOf;
 
 namespace {
 
@@ -36,15 +40,6 @@ public:
 private:
     std::string m_folder;
 };
-
-int32_t errorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(HostByClassName, TheRegisteredLibraryMakesTheControlByItsClassName) {
     TemporaryHives hives;

@@ -8,6 +8,7 @@
 #include "qt/QtDesktop.h"
 #include "support/FakeHost.h"
 #include "support/RecordingErrorReporter.h"
+#include "support/SymbolMapTemplates.h"
 #include "support/TempRegistry.h"
 #include "symbolmap/frmSymbolMap.h"
 
@@ -27,22 +28,12 @@
 namespace kv380::qt::test {
 namespace {
 
-const char* const kTemplates = R"(<DrawingTemplates>
-  <Template Name="PPID"><SymbolLibrary>
-    <Folder Name="Pumps" State="Shown" Path="Pumps"/>
-    <Folder Name="Valves" State="Shown" Path="Valves\*"/>
-  </SymbolLibrary></Template>
-  <Template Name="Sim"><SymbolLibrary>
-    <Folder Name="Blocks" State="Shown" Path="Blocks"/>
-  </SymbolLibrary></Template>
-</DrawingTemplates>)";
-
 class SymbolMapWindowTest : public ::testing::Test {
 protected:
     SymbolMapWindowTest() {
         ui::setCurrentDesktop(desktop);
         host.symbolLibrary()->answerConversionTargets("PFD", "PPID;Sim");
-        host.symbolLibrary()->answerDrawingTemplates(kTemplates);
+        host.symbolLibrary()->answerDrawingTemplates(kv380::test::symbolMapTemplates());
         ownerControl.Move(0, 0, 6000, 3000);
         ownerView = new FormView(ownerControl, &ownerWindow);
         ownerWindow.resize(400, 200);

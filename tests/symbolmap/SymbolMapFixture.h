@@ -4,6 +4,7 @@
 #include "support/FakeHost.h"
 #include "support/RecordingErrorReporter.h"
 #include "support/ScriptedDesktop.h"
+#include "support/SymbolMapTemplates.h"
 #include "symbolmap/frmSymbolMap.h"
 #include "symbols/StockPileSymbolMap.h"
 
@@ -57,18 +58,6 @@ inline FakeHost::Builder symbolMapHost() {
         .symbolFile("Valves\\Gate\\G1.sym")
         .symbolFile("Valves\\Ball\\B1.sym")
         .symbolFile("Blocks\\Tank.sym");
-}
-
-inline const char* symbolMapTemplates() {
-    return R"(<DrawingTemplates>
-      <Template Name="PPID"><SymbolLibrary>
-        <Folder Name="Pumps" State="Shown" Path="Pumps"/>
-        <Folder Name="Valves" State="Shown" Path="Valves\*"/>
-      </SymbolLibrary></Template>
-      <Template Name="Sim"><SymbolLibrary>
-        <Folder Name="Blocks" State="Shown" Path="Blocks"/>
-      </SymbolLibrary></Template>
-    </DrawingTemplates>)";
 }
 
 // A dialog for object 47 of type PUMP, drawn with Pumps\P1.sym on a PFD drawing, and what it talks to.

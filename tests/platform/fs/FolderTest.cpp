@@ -2,6 +2,7 @@
 #include "platform/AutomationError.h"
 #include "platform/fs/FsError.h"
 #include "platform/fs/TempTree.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +11,11 @@
 #include <vector>
 
 namespace kv380::fs {
+
+using test::errorNumberOf;
 namespace {
 
 using test::TempTree;
-
-int errorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 std::vector<std::string> namesOf(const std::vector<std::shared_ptr<File>>& files) {
     std::vector<std::string> names;

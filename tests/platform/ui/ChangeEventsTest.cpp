@@ -1,9 +1,9 @@
-#include "ErrorNumber.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/TabStrip.h"
 #include "platform/ui/TextBox.h"
 #include "platform/ui/UpDown.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include <vector>
 
 namespace kv380::ui {
+
+using test::errorNumberOf;
 namespace {
 
 TEST(TextBoxChange, EveryAssignmentRaisesChangeOnceEvenWhenTheTextStaysTheSame) {

@@ -1,8 +1,8 @@
-#include "ErrorNumber.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/RWListView.h"
 #include "platform/ui/UiErrors.h"
 #include "platform/ui/UserControl.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,8 @@
 #include <vector>
 
 namespace kv380::ui {
+
+using test::errorNumberOf;
 namespace {
 
 class ControlArrayTest : public ::testing::Test {

@@ -1,4 +1,3 @@
-#include "ErrorNumber.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/Image.h"
@@ -7,6 +6,7 @@
 #include "platform/ui/MousePointer.h"
 #include "platform/ui/TextBox.h"
 #include "platform/ui/Timer.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,8 @@
 #include <vector>
 
 namespace kv380::ui {
+
+using test::errorNumberOf;
 namespace {
 
 TEST(ControlGeometry, ANegativeOrNonFiniteSizeIsRefusedAndNothingChanges) {

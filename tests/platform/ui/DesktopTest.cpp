@@ -1,10 +1,10 @@
 #include "platform/ui/Desktop.h"
-#include "ErrorNumber.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/HeadlessDesktop.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MsgBoxStyle.h"
+#include "support/ErrorNumber.h"
 #include "support/ScriptedDesktop.h"
 
 #include <gtest/gtest-spi.h>
@@ -14,6 +14,8 @@
 #include <vector>
 
 namespace kv380::ui {
+
+using test::errorNumberOf;
 namespace {
 
 using namespace std::chrono_literals;

@@ -1,10 +1,10 @@
 #include "platform/ui/Form.h"
-#include "ErrorNumber.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/Frame.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserControl.h"
+#include "support/ErrorNumber.h"
 #include "support/ScriptedDesktop.h"
 
 #include <gtest/gtest-spi.h>
@@ -16,6 +16,8 @@
 #include <vector>
 
 namespace kv380::ui {
+
+using test::errorNumberOf;
 namespace {
 
 TEST(TopLevelResize, EachSizeChangeRaisesOneResizeAndAnUnchangedSizeNone) {

@@ -1,6 +1,6 @@
 #include "platform/ui/KeyIndex.h"
-#include "ErrorNumber.h"
 #include "platform/ui/RWListView.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <vector>
 
 namespace kv380::ui {
+
+using test::errorNumberOf;
 namespace {
 
 // Keys kept outside the index, as a list keeps them in its items.

@@ -1,5 +1,5 @@
 #include "platform/ui/RWListView.h"
-#include "ErrorNumber.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <vector>
 
 namespace kv380::ui {
+
+using test::errorNumberOf;
 namespace {
 
 struct HostObject {

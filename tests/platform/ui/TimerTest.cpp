@@ -1,12 +1,14 @@
 #include "platform/ui/Timer.h"
-#include "ErrorNumber.h"
 #include "platform/ManualScheduler.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace kv380::ui {
+
+using test::errorNumberOf;
 namespace {
 
 using namespace std::chrono_literals;

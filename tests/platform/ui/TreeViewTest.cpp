@@ -1,7 +1,7 @@
 #include "platform/ui/TreeView.h"
-#include "ErrorNumber.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/UiErrors.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include <vector>
 
 namespace kv380::ui {
+
+using test::errorNumberOf;
 namespace {
 
 class TreeViewTest : public ::testing::Test {

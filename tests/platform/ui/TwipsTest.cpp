@@ -1,9 +1,11 @@
 #include "platform/ui/Twips.h"
-#include "ErrorNumber.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 namespace kv380::ui {
+
+using test::errorNumberOf;
 namespace {
 
 TEST(TwipsToPixels, ControlsThatTouchInTwipsTouchOnScreen) {

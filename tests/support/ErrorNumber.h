@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace kv380::ui {
+namespace kv380::test {
 
 // The runtime error number a call throws, 0 when it throws none.
 template <class Call> int32_t errorNumberOf(Call&& call) {
@@ -16,4 +16,4 @@ template <class Call> int32_t errorNumberOf(Call&& call) {
     return 0;
 }
 
-} // namespace kv380::ui
+} // namespace kv380::test
