@@ -34,9 +34,4 @@ void Document::Close(bool) {
     }
 }
 
-std::shared_ptr<kv380::demo::Sheet> Document::existingSheet(const std::string& name) const {
-    auto it = m_sheets.find(name);
-    return it == m_sheets.end() ? nullptr : it->second;
-}
-
 } // namespace kv380::demo

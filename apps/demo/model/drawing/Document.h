@@ -41,8 +41,6 @@ public:
     bool visible() const { return m_info.visible; }
     const std::optional<int64_t>& diagramId() const { return m_info.diagramId; }
     bool closed() const { return m_closed; }
-    // The sheet of that name if it was made, or nothing.
-    std::shared_ptr<kv380::demo::Sheet> existingSheet(const std::string& name) const;
 
 private:
     Info m_info;
